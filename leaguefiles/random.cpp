@@ -1,0 +1,58 @@
+#include "leaguefiles/random.h"
+
+#include <chrono>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace lf {
+
+Random::Random(uint64_t seed) : engine_(seed) {}
+
+Random Random::fromClock() {
+    return Random(static_cast<uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+Random Random::scripted(std::vector<PlannedDraw> draws) {
+    Random r;
+    r.script_ = std::move(draws);
+    r.scripted_ = true;
+    return r;
+}
+
+double Random::unit() {
+    if (scripted_) {
+        if (next_ >= script_.size()) throw std::logic_error("unplanned draw: unit()");
+        const PlannedDraw d = script_[next_++];
+        if (d.n != 0)
+            throw std::logic_error("planned uniform(" + std::to_string(d.n) + "), drawn unit()");
+        return d.value;
+    }
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+int Random::uniform(int n) {
+    if (scripted_) {
+        if (next_ >= script_.size())
+            throw std::logic_error("unplanned draw: uniform(" + std::to_string(n) + ")");
+        const PlannedDraw d = script_[next_++];
+        if (d.n != n)
+            throw std::logic_error("planned draw of range " + std::to_string(d.n) +
+                                   ", drawn uniform(" + std::to_string(n) + ")");
+        return static_cast<int>(d.value);
+    }
+    return 1 + static_cast<int>(std::floor(n * unit()));
+}
+
+size_t Random::remaining() const { return script_.size() - next_; }
+
+int round_half_even(double x) {
+    const double down = std::floor(x);
+    const double rest = x - down;
+    if (rest > 0.5) return static_cast<int>(down) + 1;
+    if (rest < 0.5) return static_cast<int>(down);
+    return std::fmod(down, 2.0) == 0.0 ? static_cast<int>(down) : static_cast<int>(down) + 1;
+}
+
+}  // namespace lf

@@ -1,0 +1,63 @@
+#include "ui/program.h"
+
+#include <QBrush>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPixmap>
+
+#include "ui/automation_server.h"
+
+namespace ui {
+
+static QWidget* currentBackground = nullptr;
+
+QWidget* backgroundWindow() { return currentBackground; }
+
+QIcon suiteIcon() {
+    // A brown ball with white laces on a green field.
+    QPixmap pixmap(32, 32);
+    pixmap.fill(QColor(0, 110, 40));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(130, 70, 25));
+    painter.drawEllipse(QRectF(3, 9, 26, 14));
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.drawLine(QPointF(11, 16), QPointF(21, 16));
+    for (int x = 12; x <= 20; x += 2) painter.drawLine(QPointF(x, 14), QPointF(x, 18));
+    return QIcon(pixmap);
+}
+
+Program::Program(int& argc, char** argv, const char* name)
+    : app_(std::make_unique<QApplication>(argc, argv)) {
+    QApplication::setApplicationName(QString::fromUtf8(name));
+    QApplication::setWindowIcon(suiteIcon());
+    startAutomation(QString::fromUtf8(name));
+    background_ = std::make_unique<QWidget>();
+    background_->setObjectName(QStringLiteral("frmBackground"));
+    background_->setWindowTitle(QStringLiteral("KRO"));
+    background_->setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette palette = background_->palette();
+    palette.setColor(QPalette::Window, QColor(0, 60, 25));
+    background_->setPalette(palette);
+    background_->setAutoFillBackground(true);
+    background_->showFullScreen();
+    currentBackground = background_.get();
+}
+
+Program::~Program() {
+    // Windows parented to the background (the print dialog) go with it, before the application.
+    currentBackground = nullptr;
+    background_.reset();
+    app_.reset();
+}
+
+int Program::run() {
+    const int code = QApplication::exec();
+    background_->close();
+    return code;
+}
+
+}  // namespace ui

@@ -9,9 +9,11 @@ std::string rawText(const uint8_t* image, size_t offset, size_t width) {
 }
 
 std::string trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
+    // A NUL counts as padding: a record image nobody filled in reads as empty text.
+    constexpr std::string_view Padding(" \0", 2);
+    const size_t first = text.find_first_not_of(Padding);
     if (first == std::string_view::npos) return {};
-    const size_t last = text.find_last_not_of(' ');
+    const size_t last = text.find_last_not_of(Padding);
     return std::string(text.substr(first, last - first + 1));
 }
 

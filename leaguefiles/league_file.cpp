@@ -69,7 +69,7 @@ League readLeague(const std::filesystem::path& file) {
 std::string cleanName(std::string_view name) {
     std::string out;
     for (char c : name)
-        if (c != ',' && c != '"') out += c;
+        if (c != ',' && c != '"' && c != '\r' && c != '\n') out += c;
     const size_t first = out.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     const size_t last = out.find_last_not_of(" \t");

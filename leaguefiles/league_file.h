@@ -54,9 +54,9 @@ League readLeague(const std::filesystem::path& file);
 void writeLeagueLineForm(const std::filesystem::path& file, const League& league);
 void writeLeagueCommaForm(const std::filesystem::path& file, const League& league);
 
-// A title or division name as the writers store it: commas and double quotes removed
-// (either would split or end the field on reading) and outer blanks trimmed (readers skip
-// them), so every name reads back exactly as written.
+// A title or division name as the writers store it: commas, double quotes and line breaks
+// removed (each would split or end the field on reading) and outer blanks trimmed (readers
+// skip them), so every name reads back exactly as written.
 std::string cleanName(std::string_view name);
 
 // Division (1..D) and conference (1 or 2) of team t; divisions 1..D/2 are conference 1.

@@ -65,12 +65,15 @@ TEST(LeagueFile, NamesThatWouldSplitOrEndAFieldAreCleanedOnWriting) {
     lf::League league;
     league.title = "  The \"Big\", Bold League ";
     league.divisionNames[0] = "North, East";
+    league.divisionNames[2] = "Two\r\nLines";
     for (auto write : {lf::writeLeagueLineForm, lf::writeLeagueCommaForm}) {
         write(dir.path / "X.lge", league);
         const lf::League back = lf::readLeague(dir.path / "X.lge");
         EXPECT_EQ(back.title, "The Big Bold League");
         EXPECT_EQ(back.divisionNames[0], "North East");
         EXPECT_EQ(back.divisionNames[1], "Astral");
+        EXPECT_EQ(back.divisionNames[2], "TwoLines");
+        EXPECT_EQ(back.divisionNames[7], "no name");
     }
 }
 

@@ -54,6 +54,13 @@ TEST(TeamRecord, SettingDigitsReadBlankAsZero) {
     EXPECT_EQ(t.settings().substr(0, 6), "3 x9 2");
 }
 
+TEST(TeamRecord, UnfilledImageReadsEmptyTexts) {
+    const lf::TeamRecord t;
+    EXPECT_EQ(t.city(), "");
+    EXPECT_EQ(t.code(), "");
+    EXPECT_EQ(t.setting(1), 0);
+}
+
 TEST(TeamRecord, NewSeasonClearsMaximaToZero) {
     lf::TeamRecord t;
     t.resetForNewLeague();

@@ -13,7 +13,10 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 FieldReader::FieldReader(std::string text, std::string source)
-    : data_(std::move(text)), source_(std::move(source)) {}
+    : data_(std::move(text)), source_(std::move(source)) {
+    // A text editor may have put a UTF-8 byte-order mark in front; it is never a field.
+    if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+}
 
 FieldReader FieldReader::fromFile(const std::filesystem::path& file) {
     return FieldReader(readFile(file), file.string());

@@ -20,6 +20,7 @@ TEST(SeqFields, ReadsTextFieldsByEveryRule) {
         {"\"quoted\"  junk,next\r\n", {"quoted", "next"}},
         {"one\r\n\r\nthree\r\n", {"one", "", "three"}},  // an empty line is an empty field
         {"last", {"last"}},
+        {"\xEF\xBB\xBFNFL\r\n", {"NFL"}},
     };
     for (const Case& c : cases) {
         FieldReader in(c.input);

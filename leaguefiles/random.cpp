@@ -27,6 +27,8 @@ double Random::unit() {
         const PlannedDraw d = script_[next_++];
         if (d.n != 0)
             throw std::logic_error("planned uniform(" + std::to_string(d.n) + "), drawn unit()");
+        if (d.value < 0.0 || d.value >= 1.0)
+            throw std::logic_error("planned unit() " + std::to_string(d.value) + " outside [0, 1)");
         return d.value;
     }
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
@@ -40,7 +42,12 @@ int Random::uniform(int n) {
         if (d.n != n)
             throw std::logic_error("planned draw of range " + std::to_string(d.n) +
                                    ", drawn uniform(" + std::to_string(n) + ")");
-        return static_cast<int>(d.value);
+        const int v = static_cast<int>(d.value);
+        if (v < 1 || v > n || v != d.value)
+            throw std::logic_error("planned uniform(" + std::to_string(n) + ") result " +
+                                   std::to_string(d.value) + " is not a whole number 1.." +
+                                   std::to_string(n));
+        return v;
     }
     return 1 + static_cast<int>(std::floor(n * unit()));
 }

@@ -18,8 +18,8 @@ public:
     explicit Random(uint64_t seed);
     // Seeded from the clock: the start of a program run.
     static Random fromClock();
-    // Plays back the planned draws in order; std::logic_error on a range mismatch or when
-    // the script runs out.
+    // Plays back the planned draws in order; std::logic_error on a range mismatch, a planned
+    // result the range cannot give, or when the script runs out.
     static Random scripted(std::vector<PlannedDraw> draws);
 
     // U uniform in [0, 1).

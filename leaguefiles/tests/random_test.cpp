@@ -27,6 +27,10 @@ TEST(Random, ScriptedDrawsCheckTheirRange) {
     EXPECT_EQ(done.uniform(6), 2);
     EXPECT_EQ(done.remaining(), 0u);
     EXPECT_THROW(done.uniform(6), std::logic_error);
+    for (const lf::PlannedDraw bad : {lf::PlannedDraw{6, 7}, lf::PlannedDraw{6, 0}, lf::PlannedDraw{0, 1.0}}) {
+        lf::Random r2 = lf::Random::scripted({bad});
+        EXPECT_THROW(bad.n ? r2.uniform(6) : r2.unit(), std::logic_error);
+    }
 }
 
 TEST(Random, RoundHalfEven) {

@@ -30,8 +30,21 @@ QIcon suiteIcon() {
     return QIcon(pixmap);
 }
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform warns of every window call it cannot honour; nothing is wrong then.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (qtHandler != nullptr) qtHandler(type, context, message);
+}
+
+}  // namespace
+
 Program::Program(int& argc, char** argv, const char* name)
     : app_(std::make_unique<QApplication>(argc, argv)) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) qtHandler = qInstallMessageHandler(quietHandler);
     QApplication::setApplicationName(QString::fromUtf8(name));
     QApplication::setWindowIcon(suiteIcon());
     startAutomation(QString::fromUtf8(name));

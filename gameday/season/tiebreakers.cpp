@@ -6,17 +6,20 @@
 namespace season {
 
 const std::vector<Measure> kDivisionChain{
-    Measure::Points,           Measure::HeadToHead,        Measure::DivisionPercentage,
-    Measure::ConferencePercentage, Measure::DivisionNetPoints, Measure::NetPoints,
-    Measure::Strength,         Measure::NetTouchdowns,     Measure::Draw};
+    Measure::Points,     Measure::HeadToHead, Measure::DivisionPercentage,
+    Measure::ConferencePercentage,           Measure::DivisionNetPoints,
+    Measure::NetPoints,  Measure::Strength,   Measure::NetTouchdowns,
+    Measure::Draw};
 
 const std::vector<Measure> kSeedingChain{
-    Measure::Points,    Measure::HeadToHead, Measure::ConferencePercentage, Measure::NetPoints,
-    Measure::Strength,  Measure::NetTouchdowns, Measure::Draw};
+    Measure::Points,     Measure::HeadToHead, Measure::ConferencePercentage,
+    Measure::NetPoints,  Measure::Strength,   Measure::NetTouchdowns,
+    Measure::Draw};
 
-const std::vector<Measure> kFinalChain{Measure::Points, Measure::HeadToHeadOfTwo,
-                                       Measure::NetPoints, Measure::NetTouchdowns,
-                                       Measure::Draw};
+const std::vector<Measure> kFinalChain{
+    Measure::Points,     Measure::HeadToHeadOfTwo,
+    Measure::NetPoints,  Measure::NetTouchdowns,
+    Measure::Draw};
 
 namespace {
 

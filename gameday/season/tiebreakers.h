@@ -14,7 +14,7 @@ enum class Measure {
     HeadToHead,          // games among the group, skipped unless every pair has met
     HeadToHeadOfTwo,     // the same, only for a group of exactly two
     DivisionPercentage,  // code percentage of DC
-    ConferencePercentage,// code percentage of CC
+    ConferencePercentage,  // code percentage of CC
     DivisionNetPoints,   // DN
     NetPoints,           // NP
     Strength,            // SS

@@ -1,0 +1,24 @@
+#include "tools/datagen/generate.h"
+
+#include "tools/datagen/kick_tables.h"
+#include "tools/datagen/matchup_table.h"
+#include "tools/datagen/pass_tables.h"
+#include "tools/datagen/play_names.h"
+#include "tools/datagen/quick_tables.h"
+#include "tools/datagen/reverse_table.h"
+#include "tools/datagen/run_tables.h"
+#include "tools/datagen/strategy_table.h"
+
+namespace datagen {
+
+Summary generateAll(const std::filesystem::path& src, const std::filesystem::path& out) {
+    Summary all;
+    for (auto build : {buildStrategyTable, buildMatchupTable, buildPlayNames, buildRunTables, buildQuickTables,
+                       buildPassTables, buildKickTables, buildReverseTable}) {
+        const Summary s = build(src, out);
+        all.insert(all.end(), s.begin(), s.end());
+    }
+    return all;
+}
+
+}  // namespace datagen

@@ -1,0 +1,22 @@
+#pragma once
+// The shipped text files: lines ending in CR LF, numbers separated by commas.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace datagen {
+
+void writeLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+// The values, `perLine` to a line.
+void writeNumbers(const std::filesystem::path& file, const std::vector<int64_t>& values,
+                  size_t perLine);
+
+// One line per row.
+void writeRows(const std::filesystem::path& file, const std::vector<std::vector<int64_t>>& rows);
+
+// Refuses a value that does not fit the table's integer type.
+void checkFits16(const std::vector<int64_t>& values, const std::string& table);
+
+}  // namespace datagen

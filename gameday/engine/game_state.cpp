@@ -1,0 +1,81 @@
+#include "gameday/engine/game_state.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fb {
+
+int rating(const GameState& g, int side, int player, int k) {
+  const std::string& r = g.side[side].roster[player].ratings;
+  int v = 0;
+  if (k >= 1 && k <= static_cast<int>(r.size())) {
+    const char c = r[k - 1];
+    if (c >= '0' && c <= '9') v = c - '0';
+  }
+  // Speed and kicking play one better on artificial turf.
+  if ((k == 3 || k == 13) && (g.weather.surface == 2 || g.weather.surface == 3)) ++v;
+  return v;
+}
+
+int injuryQuarters(const Player& p) {
+  return std::atoi(p.injury.c_str());
+}
+
+void addStat(GameState& g, int side, int player, int index, int amount) {
+  Side& s = g.side[side];
+  if (player >= 1 && player <= kRosterSize && index <= kPlayerStatCount)
+    s.roster[player].stats[index] += amount;
+  s.stats[index] += amount;
+}
+
+void recordLongest(GameState& g, int side, int player, int index, int value) {
+  Side& s = g.side[side];
+  if (player >= 1 && player <= kRosterSize) {
+    int& p = s.roster[player].stats[index];
+    p = std::max(p, value);
+  }
+  s.stats[index] = std::max(s.stats[index], value);
+}
+
+void exchangeSides(GameState& g) {
+  std::swap(g.offense, g.defense);
+}
+
+void startNewSeries(GameState& g) {
+  g.down = 1;
+  g.yardsToGo = g.ballOn > 90 ? 100 - g.ballOn : 10;
+  g.play.newSeries = true;
+}
+
+void keepInField(GameState& g) {
+  int& y = g.play.yards;
+  if (g.ballOn + y >= 100)
+    y = std::max(0, 100 - g.ballOn);
+  else if (g.ballOn + y <= 0)
+    y = -g.ballOn;
+}
+
+void resetPlay(GameState& g) {
+  Play& p = g.play;
+  p.group = 0;
+  p.huddleSeconds = 35;
+  p.fumble = false;
+  p.fumbleChance = 0;
+  p.penaltyAccepted = false;
+  p.counts = true;
+  p.penaltyYards = 0;
+  p.touchdown = false;
+  p.kickPlay = false;
+  g.possessionAtSnap = g.offense;
+  p.downAtSnap = 0;
+  p.firstDownKind = 0;
+  p.newSeries = false;
+  p.kick = false;
+  p.tackler = 0;
+}
+
+int lineupPlayer(const GameState& g, int side, int place) {
+  return g.side[side].lineup[place];
+}
+
+}  // namespace fb

@@ -1,0 +1,105 @@
+// The routines of one game, shared by the parts of the engine. Every routine
+// works on the one game state through Game; nothing passes between plays
+// except through that state. Tests call single routines with planned draws.
+#pragma once
+
+#include <string>
+
+#include "gameday/engine/game_state.h"
+#include "gameday/engine/seam.h"
+#include "gameday/engine/tables.h"
+#include "leaguefiles/random.h"
+
+namespace fb {
+
+struct Game {
+  GameState& s;
+  const Tables& t;
+  lf::Random& rnd;
+  Seam& seam;
+  int u(int n) { return rnd.uniform(n); }
+};
+
+// Raised when END is typed: the game stops at once and nothing is saved.
+struct GameAbandoned {};
+
+bool computerCoaches(const GameState& s, int side);
+int sign(int v);
+int powInt(int base, int exp);
+
+// Texts and logs.
+void logText(Game& g, const std::string& text);   // print a play text
+void sayText(Game& g, const std::string& text);   // print it and make it the play text
+void scoringLine(Game& g, const std::string& text);
+void refresh(Game& g);
+void startEventLineWithCalls(Game& g);
+std::string conversionCaption(const GameState& s);
+
+// Draw helpers over the state.
+int weatherFactor(Game& g);
+int luck(Game& g, int side, int player, int k, int n = 5);
+int returnLookup(Game& g, const Cumulative& table, int side, int player, int k);
+int ownReturnYards(Game& g);                      // the own-return / loose-ball table
+int looseBallAdvance(Game& g);                    // own-return table, kept in the field
+int opponentReturnYards(Game& g, int range);
+int blockedKickReturn(Game& g);
+int matchup(const Game& g);
+
+// Calls.
+void offensiveCall(Game& g);
+std::string computerOffensiveEntry(Game& g);
+bool applyOffensiveCall(Game& g, const std::string& entry);
+void defensiveCall(Game& g);
+std::string computerDefensiveEntry(Game& g);
+bool applyDefensiveCall(Game& g, const std::string& entry);
+void specialTeamsLineup(GameState& s, char variant);   // 'K' kickoff, 'P' punt, 'F' kick, '2'
+void fillRunPlayWeights(GameState& s);
+void handleCommonCommand(Game& g, const std::string& entry, int side);  // CONTROL SUB STAT LOG END
+
+// Plays.
+void runYardage(Game& g);
+int runGain(Game& g, const TablePair& pair, int runType, int m);
+const TablePair& runTables(const Game& g, int runType);
+void runOutcome(Game& g);
+void chooseTackler(Game& g, int kind);
+void passPlay(Game& g);
+void completion(Game& g);
+void incompletePass(Game& g);
+void interception(Game& g);
+int passRush(Game& g);                            // sets the sacker, returns -1, 0, +1
+void ballSecurityCheck(Game& g);
+void fumble(Game& g, int kind);
+void safety(Game& g);
+void addPoints(Game& g, int points);
+void penalty(Game& g, const std::string& list);
+bool computerAcceptsPenalty(const GameState& s, bool defenseDecides, int y);
+
+// Down, distance and clock.
+void downAndDistance(Game& g);
+void firstDownBookkeeping(Game& g, bool print);
+void runClock(Game& g);                           // runs play.seconds, then sets it 0
+void timeouts(Game& g, int& s, int& h);
+
+// Injuries and depth.
+void injuryCheck(Game& g);
+void injuryCountdown(GameState& s);
+void resetDepthCharts(GameState& s);
+void moveInjuredDown(GameState& s);
+
+// Kicks and scores.
+void coinToss(Game& g);
+void kickoff(Game& g, int spot);
+void touchback(Game& g);
+void punt(Game& g);
+void fieldGoal(Game& g);
+void touchdown(Game& g);
+// The Extrapt form: a conversion choice ('D' or 'S') after a touchdown, or
+// with conversion mode 0 an announcement with only the "Kickoff" button.
+char conversionForm(Game& g, const std::string& label, int mode);
+void announcement(Game& g, const std::string& label);
+void kickoffAfterScore(Game& g, int spot, int quarterBefore);
+
+// The snap loop.
+void gameLoop(Game& g);
+
+}  // namespace fb

@@ -1,0 +1,153 @@
+#include "gameday/engine/texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "gameday/engine/routines.h"
+#include "leaguefiles/random.h"
+
+namespace fb {
+namespace {
+
+std::string rightAligned(int v, size_t width) {
+  std::string s = std::to_string(v);
+  if (s.size() < width) s.insert(0, width - s.size(), ' ');
+  return s;
+}
+
+std::string twoDigits(int v) {
+  std::string s;
+  s += static_cast<char>('0' + v / 10 % 10);
+  s += static_cast<char>('0' + v % 10);
+  return s;
+}
+
+std::string timeoutMarks(int used) {
+  if (used > 3) return "   ";
+  std::string m(static_cast<size_t>(3 - std::max(used, 0)), '-');
+  m.resize(3, ' ');
+  return m;
+}
+
+}  // namespace
+
+std::string signPlace(int value) {
+  std::string s = value < 0 ? "" : " ";
+  s += std::to_string(value);
+  return s;
+}
+
+std::string clockText(int secondsLeft) {
+  const int l = std::max(secondsLeft, 0);
+  return signPlace(l / 60) + ":" + twoDigits(l % 60);
+}
+
+std::string eventPrefix(const GameState& g) {
+  const int l = std::max(g.secondsLeft, 0);
+  std::string code = g.side[g.offense].code;
+  code.resize(4, ' ');
+  std::string p = signPlace(g.quarter);
+  p += "  ";
+  p += rightAligned(l / 60, 2);
+  p += ':';
+  p += twoDigits(l % 60);
+  p += "  ";
+  p += code;
+  p += ' ';
+  p += rightAligned(g.yardsToGoal, 3);
+  p += "  ";
+  return p;
+}
+
+int playTextColumn(const std::string& text) {
+  return 28 - lf::round_half_even(static_cast<double>(text.size()) / 2.0);
+}
+
+ScoreboardView scoreboardView(const GameState& g) {
+  ScoreboardView v;
+  for (int s = 1; s <= 2; ++s) {
+    const Side& side = g.side[s];
+    std::string label = side.name + (s == g.offense ? " * " : "   ") + timeoutMarks(side.timeoutsUsed);
+    (s == kVisitor ? v.visitorLabel : v.homeLabel) = label;
+  }
+  v.visitorScore = g.side[kVisitor].score;
+  v.homeScore = g.side[kHome].score;
+  v.down = g.down;
+  v.yardsToGo = g.yardsToGo;
+  v.quarter = g.quarter;
+  v.time = clockText(g.secondsLeft);
+  if (g.ballOn < 50)
+    v.ballOn = g.side[g.offense].name + " " + signPlace(g.ballOn);
+  else if (g.ballOn == 50)
+    v.ballOn = "midfield";
+  else
+    v.ballOn = g.side[g.defense].name + " " + signPlace(100 - g.ballOn);
+  const int wind = g.side[g.offense].windFor;
+  v.wind = (wind > 0 ? "WITH " : wind < 0 ? "INTO " : "") + g.weather.windText;
+  v.precipitation = g.weather.precipitationText;
+  v.temperature = "Temperature: " + std::to_string(g.weather.temperature) + "\xB0 F";
+  return v;
+}
+
+// Logs of the game.
+
+void logText(Game& g, const std::string& text) {
+  GameState& s = g.s;
+  if (!s.eventLineOpen) {
+    s.events.push_back(eventPrefix(s) + text);
+    s.eventLineOpen = true;
+  } else {
+    std::string& line = s.events.back();
+    line += ". ";
+    line += text;
+  }
+  g.seam.playText(s, text);
+}
+
+void sayText(Game& g, const std::string& text) {
+  g.s.play.text = text;
+  logText(g, text);
+}
+
+void scoringLine(Game& g, const std::string& text) {
+  GameState& s = g.s;
+  if (s.overtimeClosed) return;
+  std::string line = eventPrefix(s) + text;
+  if (!(s.scoring.size() > 1 && s.scoring.back() == line)) s.scoring.push_back(std::move(line));
+  if (s.quarter > 4) s.overtimeClosed = true;
+}
+
+void refresh(Game& g) {
+  Weather& w = g.s.weather;
+  if (w.precipitation > 0 && w.temperature <= 32) {
+    w.precipitation = 3;
+    w.precipitationText = "Snow";
+  }
+  g.seam.refreshScoreboard(g.s);
+}
+
+std::string trimmedName(const std::string& s) {
+  const size_t a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return "";
+  return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+void startEventLineWithCalls(Game& g) {
+  const Play& p = g.s.play;
+  const int row = 9 * (p.group - 1) + p.number;
+  std::string text = trimmedName(g.t.offensivePlays[std::clamp(row, 1, 27)]);
+  text += " vs ";
+  text += trimmedName(g.t.defensivePlays[std::clamp(p.defensivePlay, 1, 25)]);
+  logText(g, text);
+}
+
+std::string conversionCaption(const GameState& s) {
+  const Side& v = s.side[kVisitor];
+  const Side& h = s.side[kHome];
+  std::string clock = clockText(s.secondsLeft);
+  clock.erase(0, clock.find_first_not_of(' '));
+  return v.name + signPlace(v.score) + "   " + h.name + signPlace(h.score) + "     Qtr:" +
+         signPlace(s.quarter) + "   Time Remaining: " + clock;
+}
+
+}  // namespace fb

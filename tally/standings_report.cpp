@@ -1,5 +1,9 @@
 #include "tally/standings_report.h"
 
+#include <fstream>
+
+#include "leaguefiles/error.h"
+#include "leaguefiles/file_io.h"
 #include "leaguefiles/stat_index.h"
 #include "tally/format.h"
 
@@ -88,6 +92,25 @@ std::vector<std::string> standingsPrintLines(const StandingsTable& table, int te
 
 std::string standingsPrintFile(const LeagueView& view) {
     return printPath(view, "WLT-" + seasonTag(view.header.season) + ".log");
+}
+
+void writeStandingsFile(const std::filesystem::path& file, bool append,
+                        const std::vector<std::string>& lines) {
+    std::string text = "\r\n";
+    for (const std::string& line : lines) text.append(line).append("\r\n");
+    std::error_code ec;
+    const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    if (file.filename().empty() || !std::filesystem::is_directory(folder, ec) ||
+        std::filesystem::is_directory(file, ec))
+        throw lf::FileError("Path not found", file);
+    if (!append) {
+        lf::replaceFile(file, text);
+        return;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) throw lf::FileError("Cannot write file", file);
 }
 
 }  // namespace tally

@@ -35,4 +35,9 @@ StandingsTable readStandings(LeagueView& view);
 std::vector<std::string> standingsPrintLines(const StandingsTable& table, int teamsPerDivision);
 std::string standingsPrintFile(const LeagueView& view);
 
+// The standings as a text file: an empty line, then the lines, with no title line;
+// appended to the file or replacing it. FileError (nothing written) when it cannot be.
+void writeStandingsFile(const std::filesystem::path& file, bool append,
+                        const std::vector<std::string>& lines);
+
 }  // namespace tally

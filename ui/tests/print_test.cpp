@@ -6,6 +6,7 @@
 
 #include "ui/automation_client.h"
 #include "ui/print_dialog.h"
+#include "ui/tests/process_support.h"
 #include "ui/tests/test_support.h"
 
 namespace {
@@ -66,11 +67,12 @@ TEST(PrintDialog, CancelDiscardsStateAndReopensInPrinterMode) {
             EXPECT_EQ(box.text, "last.txt");
             // "File:" shows the append options and opens the file box.
             ASSERT_TRUE(au::select(*dialog, "optPrintTarget", 1).ok);
-            dialog = au::waitForWindow("Print", 10000, "form");
-            ASSERT_TRUE(dialog);
-            for (int tries = 0; tries < 200 && !control(*dialog, "txtPrintFile").enabled; ++tries)
-                dialog = printDialog();
-            EXPECT_TRUE(control(*dialog, "txtPrintFile").enabled);
+            ASSERT_TRUE(uitest::waitUntil(
+                [&] {
+                    dialog = printDialog();
+                    return dialog && control(*dialog, "txtPrintFile").enabled;
+                },
+                10000));
             EXPECT_TRUE(control(*dialog, "optPrintAppend_1").visible);
             ASSERT_TRUE(au::select(*dialog, "optPrintTarget", 0).ok);
             ASSERT_TRUE(au::click(*dialog, "OK").ok);

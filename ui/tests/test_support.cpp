@@ -4,9 +4,12 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <atomic>
 #include <fstream>
 
 #include "ui/automation_folder.h"
+#include "ui/tests/process_support.h"
 
 namespace uitest {
 
@@ -39,13 +42,11 @@ const auto* environment = ::testing::AddGlobalTestEnvironment(new ProgramEnviron
 }  // namespace
 
 ui::Program& program() {
-    static TempDir runtime;
     static int argc = 1;
     static char name[] = "uitest";
     static char* argv[] = {name, nullptr};
     if (instance == nullptr) {
-        setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        usePrivateRuntimeDir();
         instance = new ui::Program(argc, argv, "uitest");
     }
     return *instance;
@@ -56,6 +57,18 @@ void closeOpenModals() {
         ADD_FAILURE() << "modal window \"" << modal->windowTitle().toStdString() << "\" left open";
         modal->hide();  // hiding ends a dialog's exec() even without a Cancel button
     }
+}
+
+void serveWhile(const std::function<void()>& client) {
+    program();
+    std::atomic<bool> done = false;
+    std::thread thread([&] {
+        client();
+        done = true;
+        QMetaObject::invokeMethod(qApp, [] {}, Qt::QueuedConnection);  // wakes the loop below
+    });
+    while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    thread.join();
 }
 
 void killStartedPrograms() {

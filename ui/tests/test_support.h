@@ -47,6 +47,9 @@ auto withClient(const std::function<void()>& client, Modal modal) {
     return result;
 }
 
+// Runs client on a thread while this one serves the automation until the client is done.
+void serveWhile(const std::function<void()>& client);
+
 // Kills every other program serving windows in this test's automation folder.
 void killStartedPrograms();
 

@@ -3,9 +3,11 @@
 //   veltran-auto click "<title>" "<caption>"        keys "<title>" "1221{ENTER}"
 //   veltran-auto select "<title>" <control> <n>     settext "<title>" <control> "<text>"
 //   veltran-auto activate|close "<title>"           wait "<title>" [ms]   gone "<title>" [ms]
+//   veltran-auto grab "<title>" picture.png
 // Titles may hold the patterns * ? #. The exit code is 0 on success, 1 on failure.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "ui/automation_client.h"
@@ -18,7 +20,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: veltran-auto windows | click TITLE CAPTION | keys TITLE KEYS |\n"
                  "       select TITLE CONTROL N | settext TITLE CONTROL TEXT | activate TITLE |\n"
-                 "       close TITLE | wait TITLE [MS] | gone TITLE [MS]\n");
+                 "       close TITLE | wait TITLE [MS] | gone TITLE [MS] | grab TITLE FILE.png\n");
     return 2;
 }
 
@@ -67,6 +69,8 @@ int main(int argc, char** argv) {
     if (op == "click" && argc == 4) return report(au::click(*window, argv[3]));
     if (op == "keys" && argc == 4) return report(au::sendKeys(*window, argv[3]));
     if (op == "select" && argc == 5) return report(au::select(*window, argv[3], std::atoi(argv[4])));
+    if (op == "grab" && argc == 4)
+        return report(au::grab(*window, std::filesystem::absolute(argv[3]).string()));
     if (op == "settext" && argc == 5) return report(au::setText(*window, argv[3], argv[4]));
     return usage();
 }

@@ -221,4 +221,8 @@ Result close(const Window& window) { return send(window, {{"op", "close"}}); }
 
 Result setTopmost(const Window& window, bool on) { return send(window, {{"op", "topmost"}, {"on", on}}); }
 
+Result grab(const Window& window, const std::string& file) {
+    return send(window, {{"op", "grab"}, {"file", QString::fromStdString(file)}});
+}
+
 }  // namespace ui::automation

@@ -55,6 +55,8 @@ Result setText(const Window& window, const std::string& controlName, const std::
 Result activate(const Window& window);
 Result close(const Window& window);
 Result setTopmost(const Window& window, bool on);
+// Saves a PNG picture of the window (file is seen from the program's working directory).
+Result grab(const Window& window, const std::string& file);
 
 // One raw request line to program pid; the raw reply line, or nullopt when it cannot be reached.
 std::optional<std::string> request(long long pid, const std::string& jsonLine, int timeoutMs = 10000);

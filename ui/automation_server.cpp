@@ -456,6 +456,12 @@ QJsonObject handleAutomationRequest(const QJsonObject& request) {
         });
         return success();
     }
+    if (op == QLatin1String("grab")) {
+        // A picture of the window as it is drawn now, for people looking at a headless run.
+        const QString file = request.value("file").toString();
+        if (file.isEmpty() || !window->grab().save(file, "PNG")) return failure("cannot save " + file);
+        return success();
+    }
     if (op == QLatin1String("topmost")) {
         const bool on = request.value("on").toBool(true);
         queue([target, on] {

@@ -165,9 +165,10 @@ void safety(Game& g) {
   p.huddleSeconds = 0;
 
   // The announcement shows the clock as if the play had run.
-  s.secondsLeft -= p.seconds;
+  const int shown = std::min(p.seconds, std::max(s.secondsLeft, 0));
+  s.secondsLeft -= shown;
   announcement(g, s.side[s.offense].name + " SAFETY");
-  s.secondsLeft += p.seconds;
+  s.secondsLeft += shown;
 
   scoringLine(g, p.text);
   exchangeSides(s);

@@ -149,7 +149,12 @@ void runClock(Game& g) {
   Play& p = s.play;
   int sec = p.seconds;
   int h = p.huddleSeconds;
-  if (sec == 0 && !s.gameOver) return;
+  // Nothing runs without seconds, nor once the game is over (the clock would
+  // otherwise go below zero).
+  if (sec == 0 || s.gameOver) {
+    p.seconds = 0;
+    return;
+  }
   int L = s.secondsLeft;
   if (L <= sec) {
     sec = L;

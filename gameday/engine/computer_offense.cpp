@@ -29,6 +29,9 @@ constexpr int kFormationWeights[11][2][10] = {
 // Depth slots whose players the runner weights read, by runner code 1..10.
 constexpr int kRunnerSlots[11] = {0, 1, 4, 6, 7, 10, 11, 12, 13, 16, 17};
 
+constexpr double kPow15[11] = {1.0,       1.5,        2.25,        3.375,       5.0625,     7.59375,
+                               11.390625, 17.0859375, 25.62890625, 38.443359375, 57.6650390625};
+
 int timeBand(const GameState& s) {
   if (s.quarter == 1 || s.quarter == 3 || (s.quarter > 4 && s.gameType == 1)) return 1;
   const int l = s.secondsLeft;
@@ -193,7 +196,7 @@ std::string computerOffensiveEntry(Game& g) {
     const int k = code10 <= 13 ? 2 : 3;
     w[0] = r(1, 4) + r(1, k);
     for (int c = 2; c <= 4; ++c)
-      w[c - 1] = lf::round_half_even(std::pow(2.0, r(c, 4)) + std::pow(1.5, r(c, k)));
+      w[c - 1] = lf::round_half_even(powInt(2, r(c, 4)) + kPow15[std::clamp(r(c, k), 0, 10)]);
     if ((s.down == 3 || s.down == 4) && s.yardsToGo >= 3) w[0] = 0;
   } else if (code10 == 17 || code10 == 18) {
     for (int c = 5; c <= 10; ++c) w[c - 1] = powInt(2, r(c, 3));

@@ -31,12 +31,6 @@ std::string upper(std::string e) {
   return e;
 }
 
-std::string trimmed(const std::string& s) {
-  const size_t a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 }  // namespace
 
 bool applyDefensiveCall(Game& g, const std::string& e) {
@@ -52,7 +46,8 @@ bool applyDefensiveCall(Game& g, const std::string& e) {
   s.play.defensivePlay = pp;
   Side& def = s.side[s.defense];
   for (int i = 1; i <= 11; ++i) def.lineup[i] = def.depth[kBaseSlots[i]];
-  const std::string name = trimmed(g.t.defensiveFormations[f]);
+  // Names are kept as six characters, the width of every recognised name.
+  const std::string& name = g.t.defensiveFormations[f];
   for (const FormationChange& fc : kFormations) {
     if (name != fc.name) continue;
     for (const auto& c : fc.changes)
@@ -74,14 +69,16 @@ void defensiveCall(Game& g) {
     computerNext = false;
     const std::string e = computer ? computerDefensiveEntry(g) : upper(g.seam.defensiveEntry(s));
     s.play.defensiveEntry = e;
-    if (e.empty()) continue;
-    if (e == "0") {
-      computerNext = true;
-      continue;
-    }
-    if (e == "CONTROL" || e == "SUB" || e == "STAT" || e == "LOG" || e == "END") {
-      handleCommonCommand(g, e, s.defense);
-      continue;
+    if (!computer) {
+      if (e.empty()) continue;
+      if (e == "0") {
+        computerNext = true;
+        continue;
+      }
+      if (e == "CONTROL" || e == "SUB" || e == "STAT" || e == "LOG" || e == "END") {
+        handleCommonCommand(g, e, s.defense);
+        continue;
+      }
     }
     if (applyDefensiveCall(g, e)) return;
     if (computer) computerNext = true;

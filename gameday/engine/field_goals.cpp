@@ -160,11 +160,13 @@ void fieldGoal(Game& g) {
     addStat(s, s.offense, kicker, band.made, 1);
     addStat(s, s.offense, kicker, band.made + 1, 1);
     recordLongest(s, s.offense, kicker, stat::LongFieldGoal, distance);
-    s.secondsLeft -= p.seconds;
+    // The announcement and the scoring line show the clock after the kick.
+    const int shown = std::min(p.seconds, std::max(s.secondsLeft, 0));
+    s.secondsLeft -= shown;
     refresh(g);
     announcement(g, s.side[s.offense].name + " FIELD GOAL");
     scoringLine(g, p.text);
-    s.secondsLeft += p.seconds;
+    s.secondsLeft += shown;
     const int quarterBefore = s.quarter;
     runClock(g);
     if (!s.gameOver) startNewSeries(s);

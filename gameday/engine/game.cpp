@@ -142,6 +142,8 @@ void gameLoop(Game& g) {
 
 void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
   g = GameState{};
+  g.events.reserve(200);
+  g.scoring.reserve(32);
   g.gameType = setup.gameType;
   g.exhibition = setup.exhibition;
   g.week = setup.week;

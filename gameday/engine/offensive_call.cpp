@@ -134,14 +134,16 @@ void offensiveCall(Game& g) {
     computerNext = false;
     const std::string e = computer ? computerOffensiveEntry(g) : upper(g.seam.offensiveEntry(s));
     s.play.offensiveEntry = e;
-    if (e.empty()) continue;
-    if (e == "0") {
-      computerNext = true;
-      continue;
-    }
-    if (isCommonCommand(e)) {
-      handleCommonCommand(g, e, s.offense);
-      continue;
+    if (!computer) {
+      if (e.empty()) continue;
+      if (e == "0") {
+        computerNext = true;
+        continue;
+      }
+      if (isCommonCommand(e)) {
+        handleCommonCommand(g, e, s.offense);
+        continue;
+      }
     }
     if (e == "PU") {
       if (s.ballOn < 71) {

@@ -90,6 +90,8 @@ Tables loadTables(const std::filesystem::path& dir) {
     for (int i = 1; i <= 27; ++i) t.offensivePlays[i] = fixedText(f, 16);
     for (int i = 1; i <= 7; ++i) t.defensiveFormations[i] = fixedText(f, 6);
     for (int i = 1; i <= 25; ++i) t.defensivePlays[i] = fixedText(f, 14);
+    for (int i = 1; i <= 27; ++i) t.offensivePlayTitles[i] = trimmed(t.offensivePlays[i]);
+    for (int i = 1; i <= 25; ++i) t.defensivePlayTitles[i] = trimmed(t.defensivePlays[i]);
   }
   {
     TableFile f(dir, "rushing.dat");

@@ -40,6 +40,8 @@ struct Tables {
   std::array<std::string, 28> offensivePlays;    // rows 1..27, 16 characters
   std::array<std::string, 8> defensiveFormations;  // 1..7, 6 characters
   std::array<std::string, 26> defensivePlays;    // 1..25, 14 characters
+  std::array<std::string, 28> offensivePlayTitles;   // the same names trimmed
+  std::array<std::string, 26> defensivePlayTitles;
   // rushing[index 1..35][edge -4..4 at 0..8]
   std::array<std::array<int, 9>, 36> rushing{};
   // quick and screen pass results [index 1..30][edge -3..3 at 0..6]

@@ -126,18 +126,12 @@ void refresh(Game& g) {
   g.seam.refreshScoreboard(g.s);
 }
 
-std::string trimmedName(const std::string& s) {
-  const size_t a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 void startEventLineWithCalls(Game& g) {
   const Play& p = g.s.play;
   const int row = 9 * (p.group - 1) + p.number;
-  std::string text = trimmedName(g.t.offensivePlays[std::clamp(row, 1, 27)]);
+  std::string text = g.t.offensivePlayTitles[std::clamp(row, 1, 27)];
   text += " vs ";
-  text += trimmedName(g.t.defensivePlays[std::clamp(p.defensivePlay, 1, 25)]);
+  text += g.t.defensivePlayTitles[std::clamp(p.defensivePlay, 1, 25)];
   logText(g, text);
 }
 

@@ -133,7 +133,9 @@ void touchdown(Game& g) {
       const Side& off = s.side[s.offense];
       const int scorer = off.lineup[std::clamp(off.depth[r], 1, 11)];
       logText(g, "2 point conversion successful!");
-      p.text += "(" + shortName(off.roster[scorer].name) + " 2 pt)";
+      p.text += '(';
+      p.text += shortName(off.roster[scorer].name);
+      p.text += " 2 pt)";
       addPoints(g, 2);
       addStat(s, s.offense, scorer, stat::TwoPointConversions, 1);
     } else {

@@ -1,20 +1,103 @@
-// Whole games with the computer coaching both sides: the game's own
-// bookkeeping must agree with itself, game after game.
+// Whole games with the computer coaching both sides: every game ends, and the
+// game's own bookkeeping agrees with itself game after game.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
 
 #include "gameday/engine/game.h"
 #include "gameday/engine/tests/test_tables.h"
 
 namespace {
 
-TEST(WholeGame, PlaysToTheEnd) {
-  fb::AutoSeam seam;
-  fb::GameState g;
-  lf::Random rnd(7);
-  const auto end = fb::playGame(g, fbtest::setup(), fbtest::tables(), rnd, seam);
-  EXPECT_EQ(end, fb::GameEnd::Finished);
-  EXPECT_TRUE(g.gameOver);
-  EXPECT_GT(g.events.size(), 50u);
+using fb::GameState;
+namespace st = fb::stat;
+
+// Watches the state between snaps: a refresh with no event line open is the
+// one at the start of a snap.
+class WatchingSeam : public fb::AutoSeam {
+ public:
+  void refreshScoreboard(const GameState& g) override {
+    minClock = std::min(minClock, g.secondsLeft);
+    if (!g.eventLineOpen) {
+      minBall = std::min(minBall, g.ballOn);
+      maxBall = std::max(maxBall, g.ballOn);
+    }
+  }
+  void message(const std::string& text, const std::string&) override {
+    if (text.rfind("END OF GAME", 0) != 0 && text != "OVERTIME") errors += text + "\n";
+  }
+  int minClock = 900, minBall = 50, maxBall = 50;
+  std::string errors;
+};
+
+bool isLongest(int i) {
+  for (int m : {4, 8, 14, 21, 30, 35, 39, 53, 62})
+    if (i == m) return true;
+  return false;
+}
+
+// Seconds of game time run: four quarters, then any overtime played.
+int elapsed(const GameState& g) {
+  if (g.quarter <= 4) return 900 * (g.quarter - 1) + 900 - g.secondsLeft;
+  return 3600 + 900 * (g.quarter - 5) + 900 - g.secondsLeft;
+}
+
+void checkGame(const GameState& g, const WatchingSeam& seam, uint64_t seed) {
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  ASSERT_TRUE(g.gameOver);
+  EXPECT_EQ(seam.errors, "");
+  EXPECT_GE(seam.minClock, 0);
+  EXPECT_GE(seam.minBall, 0);
+  EXPECT_LE(seam.maxBall, 100);
+  int possession = 0;
+  for (int s = 1; s <= 2; ++s) {
+    SCOPED_TRACE("side " + std::to_string(s));
+    const auto& t = g.side[s].stats;
+    const auto& o = g.side[3 - s].stats;
+    const int touchdowns = t[st::RushTd] + t[st::ReceivingTd] + t[st::InterceptionTd] +
+                           t[st::PuntReturnTd] + t[st::KickoffReturnTd] + t[st::FumbleReturnTd] +
+                           t[st::OtherReturnTd];
+    EXPECT_EQ(g.side[s].score, 6 * touchdowns + t[st::ExtraPoints] + 2 * t[st::TwoPointConversions] +
+                                   3 * t[st::FieldGoals] + 2 * t[st::Safeties]);
+    int byQuarter = 0;
+    for (int q = 84; q <= 88; ++q) byQuarter += t[q];
+    EXPECT_EQ(g.side[s].score, byQuarter);
+    for (int i = 1; i <= 71; ++i) {
+      int sum = 0, longest = fb::kNotYet;
+      for (int p = 1; p <= fb::kRosterSize; ++p) {
+        sum += g.side[s].roster[p].stats[i];
+        longest = std::max(longest, g.side[s].roster[p].stats[i]);
+      }
+      EXPECT_EQ(t[i], isLongest(i) ? longest : sum) << "statistic " << i;
+    }
+    EXPECT_EQ(t[st::Completions], t[st::Receptions]);
+    EXPECT_EQ(t[st::PassingYards], t[st::ReceivingYards]);
+    EXPECT_EQ(t[st::SacksMade], o[st::TimesSacked]);
+    EXPECT_EQ(t[st::Interceptions], o[st::InterceptionsThrown]);
+    EXPECT_LE(t[st::Completions], t[st::PassAttempts]);
+    possession += t[st::PossessionSeconds];
+  }
+  EXPECT_EQ(possession, elapsed(g));
+}
+
+void playMany(const fb::Tables& tables, int games) {
+  const fb::GameSetup setup = fbtest::setup();
+  for (int n = 0; n < games; ++n) {
+    const uint64_t seed = 1000 + n;
+    WatchingSeam seam;
+    GameState g;
+    lf::Random rnd(seed);
+    fb::GameSetup s = setup;
+    s.gameType = n % 3;   // regular season, playoff and championship overtime rules
+    ASSERT_EQ(fb::playGame(g, s, tables, rnd, seam), fb::GameEnd::Finished);
+    checkGame(g, seam, seed);
+    if (testing::Test::HasFailure()) return;
+  }
+}
+
+TEST(WholeGame, IdentitiesHoldOverManySeededGames) {
+  playMany(fbtest::tables(), 400);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@
 
 #include "ui/automation_folder.h"
 #include "ui/keystrokes.h"
+#include "ui/program.h"
 #include "ui/title_pattern.h"
 #include "ui/window_class.h"
 
@@ -84,8 +85,11 @@ std::vector<QWidget*> shownWindows() {
         const auto it = std::find(stacking->recent.begin(), stacking->recent.end(), window);
         return static_cast<long>(it - stacking->recent.begin());
     };
+    // The background stays behind the program's own windows, whatever was activated last.
+    auto behind = [](QWidget* w) { return w == backgroundWindow(); };
     std::stable_sort(windows.begin(), windows.end(), [&](QWidget* a, QWidget* b) {
         if (isTopmost(a) != isTopmost(b)) return isTopmost(a);
+        if (behind(a) != behind(b)) return behind(b);
         return rank(a) < rank(b);
     });
     return windows;

@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include <QBrush>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,9 +31,28 @@ QIcon suiteIcon() {
     return QIcon(pixmap);
 }
 
+void stayResponsive() {
+    static QElapsedTimer sinceLast;
+    if (sinceLast.isValid() && sinceLast.elapsed() < 20) return;
+    QCoreApplication::processEvents();
+    sinceLast.start();
+}
+
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+
+// A click on the background brings it forward; the program's own windows go back in front of it.
+class KeepBehind : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && QGuiApplication::platformName() != QLatin1String("offscreen"))
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window != watched && window->isVisible()) window->raise();
+        return false;
+    }
+};
 
 // The offscreen platform warns of every window call it cannot honour; nothing is wrong then.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -56,6 +76,7 @@ Program::Program(int& argc, char** argv, const char* name)
     palette.setColor(QPalette::Window, QColor(0, 60, 25));
     background_->setPalette(palette);
     background_->setAutoFillBackground(true);
+    background_->installEventFilter(new KeepBehind(background_.get()));
     background_->showFullScreen();
     currentBackground = background_.get();
 }

@@ -33,4 +33,8 @@ QIcon suiteIcon();
 // The running program's background window, or nullptr before a Program exists.
 QWidget* backgroundWindow();
 
+// For long computations with no window open: handles pending events (automation requests,
+// repaints) when 20 ms or more passed since it last did. Cheap enough to call per step.
+void stayResponsive();
+
 }  // namespace ui

@@ -130,8 +130,9 @@ private:
             target_ = kPrinterTarget;
         } else {
             target_ = fileText();
-            if (replace_->isChecked()) {
-                // Failures here are left to the print routine, which reports them.
+            // Replace only proves that a missing file can be made. An existing one stays until the
+            // print routine replaces it whole, so a print that fails does not lose the old report.
+            if (replace_->isChecked() && !QFile::exists(target_)) {
                 QFile file(target_);
                 if (file.open(QIODevice::WriteOnly)) {
                     file.close();

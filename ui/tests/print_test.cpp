@@ -82,7 +82,7 @@ TEST(PrintDialog, CancelDiscardsStateAndReopensInPrinterMode) {
     EXPECT_EQ(printer.target, QString("prn:"));
 }
 
-TEST(PrintDialog, ReplaceOnMissingFileWritesAfreshAndAppendKeepsBoth) {
+TEST(PrintDialog, ReplaceWritesAfreshAndAppendKeepsBoth) {
     uitest::TempDir dir;
     const std::string file = (dir.path / "report.txt").string();
     const std::string once = "\r\nRushing  Season  3\r\nline one\r\n\tTabbed\r\n";
@@ -103,6 +103,13 @@ TEST(PrintDialog, ReplaceOnMissingFileWritesAfreshAndAppendKeepsBoth) {
         EXPECT_TRUE(ui::printReport(append, "Rushing", 3, std::nullopt, {"line one", "\tTabbed"}));
     }
     EXPECT_EQ(fileText(file), once + once + once);
+
+    // Replace on an existing file keeps it until the new report is written in its place.
+    const ui::PrintChoice again =
+        uitest::withClient([&] { chooseFile(file, true); }, [] { return ui::askPrintTarget({}); });
+    EXPECT_EQ(fileText(file), once + once + once);
+    EXPECT_TRUE(ui::printReport(again, "Rushing", 3, std::nullopt, {"line one", "\tTabbed"}));
+    EXPECT_EQ(fileText(file), once);
 }
 
 TEST(PrintDialog, FailuresShowThePrintingError) {

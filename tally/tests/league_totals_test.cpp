@@ -74,8 +74,9 @@ TEST(LeagueTotals, DefenceRanksByYardsAllowedAndAgreesWithOffence) {
     Report defence = leagueTotals(view, Side::Defence);
     EXPECT_EQ(defence.caption, "League Defensive Totals");
     EXPECT_EQ(defence.printFile, (fx.dir / "MYLGArchive" / "MYLGDe004.log").string());
-    // Team 1 allowed 300 + 90 + 230 = 620 yards, the most.
+    // Team 1 allowed 70 + 230 + 60 + 300 = 660 yards, the most.
     EXPECT_EQ(defence.lines[3].substr(0, 14), "COMETS        ");
+    EXPECT_EQ(defence.lines, golden("totals_defence.txt"));
     // Every section ends with the league row, and the league rows of both reports agree:
     // what the teams gained is what their opponents allowed.
     ASSERT_EQ(offence.lines.size(), defence.lines.size());

@@ -160,7 +160,7 @@ std::vector<Window> listWindows() {
 
 std::optional<Window> findWindow(const std::string& pattern, const std::string& windowClass) {
     for (Window& w : listWindows())
-        if (titleMatches(pattern, w.title) && (windowClass.empty() || w.windowClass == windowClass))
+        if (titleMatches(pattern, w.title) && (windowClass.empty() || titleMatches(windowClass, w.windowClass)))
             return std::move(w);
     return std::nullopt;
 }

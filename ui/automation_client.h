@@ -32,7 +32,7 @@ struct Result {
 // Every shown window of every program, each program's topmost first; stale sockets are removed.
 std::vector<Window> listWindows();
 
-// The first window whose title matches pattern and, when given, whose class is windowClass.
+// The first window whose title matches pattern and, when given, whose class matches windowClass.
 std::optional<Window> findWindow(const std::string& pattern, const std::string& windowClass = {});
 
 // findWindow, retried until timeoutMs passes.

@@ -11,11 +11,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "ui/automation_client.h"
 #include "ui/automation_folder.h"
 #include "ui/modal_form.h"
+#include "ui/program.h"
 #include "ui/tests/process_support.h"
 #include "ui/tests/test_support.h"
 
@@ -38,6 +42,16 @@ TEST(Automation, PrivateFolderAndStaleSocketsRemoved) {
     ASSERT_TRUE(std::filesystem::exists(stale));
     uitest::serveWhile([] { EXPECT_FALSE(au::listWindows().empty()); });
     EXPECT_FALSE(std::filesystem::exists(stale));
+}
+
+TEST(Automation, AnsweredDuringALongComputationThatStaysResponsive) {
+    uitest::program();
+    std::atomic<bool> answered = false;
+    std::thread client([&] { answered = !au::listWindows().empty(); });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!answered && std::chrono::steady_clock::now() < deadline) ui::stayResponsive();
+    client.join();
+    EXPECT_TRUE(answered);
 }
 
 // A form with a list, a drop-down and a text box; what the client chose, read back after OK.

@@ -1,5 +1,6 @@
 #include "commissioner/league_install.h"
 
+#include <functional>
 #include <system_error>
 
 #include "leaguefiles/error.h"
@@ -10,21 +11,23 @@ namespace fs = std::filesystem;
 namespace commish {
 namespace {
 
-// One step done on the way in, undone in reverse order on a failure.
-struct Move {
-    fs::path from, to;
-};
-
 void removeQuietly(const fs::path& path) {
     std::error_code ec;
     fs::remove_all(path, ec);
 }
 
-void moveOrThrow(const fs::path& from, const fs::path& to, std::vector<Move>& done) {
+void renameOrThrow(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     fs::rename(from, to, ec);
     if (ec) throw lf::FileError("Cannot move " + from.filename().string() + " (" + ec.message() + ")", to);
-    done.push_back({from, to});
+}
+
+// A copy of file in backup that costs nothing where the file system allows a second link.
+void keepCopy(const fs::path& file, const fs::path& backup) {
+    std::error_code ec;
+    fs::create_hard_link(file, backup, ec);
+    if (ec && !fs::copy_file(file, backup, ec))
+        throw lf::FileError("Cannot keep a copy of " + file.filename().string(), backup);
 }
 
 }  // namespace
@@ -40,32 +43,51 @@ fs::path makeStagingFolder(const fs::path& dir, const std::string& name) {
 void install(const Installation& in) {
     const fs::path aside = in.dir / (fs::path(in.staging).filename().string() + ".old");
     removeQuietly(aside);
-    std::vector<Move> done;
-    bool madeArchive = false;
-    const fs::path archive = in.dir / in.archive;
+    // What has been done, as the steps that undo it, latest last.
+    std::vector<std::function<void()>> undo;
+    const auto moveBack = [](fs::path from, fs::path to) {
+        return [from, to] {
+            std::error_code ec;
+            fs::rename(from, to, ec);
+        };
+    };
     try {
         std::error_code ec;
         if (!fs::create_directory(aside, ec)) throw lf::FileError("Cannot create folder", aside);
         for (const std::string& name : in.files) {
+            const fs::path target = in.dir / name;
             const fs::path old = lf::resolve(in.dir, name);
-            if (fs::exists(old, ec)) moveOrThrow(old, aside / old.filename(), done);
-            moveOrThrow(in.staging / name, in.dir / name, done);
+            if (fs::exists(old, ec) && old.filename() == target.filename()) {
+                // Replaced in one rename, so a program reading it meanwhile sees old or new.
+                keepCopy(old, aside / name);
+                renameOrThrow(in.staging / name, target);
+                undo.push_back(moveBack(aside / name, target));
+                continue;
+            }
+            if (fs::exists(old, ec)) {
+                renameOrThrow(old, aside / old.filename());
+                undo.push_back(moveBack(aside / old.filename(), old));
+            }
+            renameOrThrow(in.staging / name, target);
+            undo.push_back([target] {
+                std::error_code ec;
+                fs::remove(target, ec);
+            });
         }
         const fs::path oldArchive = lf::resolve(in.dir, in.archive);
         const bool archiveExists = fs::is_directory(oldArchive, ec);
-        if (archiveExists && in.emptyArchive)
-            moveOrThrow(oldArchive, aside / ("archive-" + oldArchive.filename().string()), done);
+        if (archiveExists && in.emptyArchive) {
+            const fs::path kept = aside / ("archive-" + oldArchive.filename().string());
+            renameOrThrow(oldArchive, kept);
+            undo.push_back(moveBack(kept, oldArchive));
+        }
         if (!archiveExists || in.emptyArchive) {
-            if (!fs::create_directory(archive, ec))
-                throw lf::FileError("Cannot create folder", archive);
-            madeArchive = true;
+            const fs::path archive = in.dir / in.archive;
+            if (!fs::create_directory(archive, ec)) throw lf::FileError("Cannot create folder", archive);
+            undo.push_back([archive] { removeQuietly(archive); });
         }
     } catch (const lf::FileError&) {
-        if (madeArchive) removeQuietly(archive);
-        for (auto it = done.rbegin(); it != done.rend(); ++it) {
-            std::error_code ec;
-            fs::rename(it->to, it->from, ec);
-        }
+        for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
         removeQuietly(aside);
         removeQuietly(in.staging);
         throw;

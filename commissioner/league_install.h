@@ -1,8 +1,9 @@
 #pragma once
 // Putting a new league's files in place as a whole. The files are first written to a
-// staging folder; then every file of the same name (in any case) is moved aside, the new
-// ones moved in and the old ones dropped. A failure on the way moves everything back, so
-// the league directory holds either the old files or the complete new set.
+// staging folder; then each is renamed over the old file of its name (one spelled in
+// another case is moved aside first), and the old ones are dropped at the end. A failure on
+// the way puts every old file back, so the league directory holds either the old files or
+// the complete new set, and the league pointer, installed last, names a whole league.
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -103,6 +103,22 @@ TEST(StandingsProgram, AnotherActiveLeagueRestartsTheProgram) {
     EXPECT_EQ(lf::readFile(fx.dir / live::PositionFile), "\"0\"\r\n1500\r\n3000\r\n");
 }
 
+TEST(StandingsProgram, TeamFileGoneAtARefreshEndsWithAMessage) {
+    StandingsDesktop fx;
+    fx.write();
+    uitest::Child standings(fx.standings(), fx.dir, FastTimers);
+    waitUntil("KRO Live Standings - MYLG", [](const au::Window&) { return true; });
+    fs::remove(fx.file("tms"));
+    au::Window box = waitUntil("KRO", [](const au::Window& w) {
+        return w.windowClass == "dialog" && w.controls.size() > 0;
+    });
+    bool named = false;
+    for (const auto& c : box.controls) named = named || c.text.find("MYLG.tms") != std::string::npos;
+    EXPECT_TRUE(named);
+    ASSERT_TRUE(au::click(box, "OK").ok);
+    EXPECT_TRUE(standings.waitForExit(Deadline));
+}
+
 TEST(StandingsProgram, MissingLeaguePointerEndsWithAMessage) {
     StandingsDesktop fx;
     fx.write();

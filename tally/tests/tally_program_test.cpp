@@ -81,11 +81,17 @@ au::Window openMenu() {
     return waitWindow("Look At Statistics");
 }
 
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
+// The file's text once it has at least `size` bytes (the print routine writes it after
+// its dialog has gone).
+std::string readText(const fs::path& file, std::size_t size) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(Deadline);
+    for (;;) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream all;
+        all << in.rdbuf();
+        if (all.str().size() >= size || std::chrono::steady_clock::now() > end) return all.str();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 TEST(TallyProgram, ReportsOfTheCurrentLeagueAndExit) {
@@ -122,7 +128,7 @@ TEST(TallyProgram, ReportsOfTheCurrentLeagueAndExit) {
     ASSERT_TRUE(au::setText(print, "txtPrintFile", out.string()).ok);
     ASSERT_TRUE(au::click(print, "OK").ok);
     ASSERT_TRUE(au::waitForNoWindow("Print", Deadline));
-    std::string text = readText(out);
+    std::string text = readText(out, 2 + 10 * 34 + 2 * 3);
     EXPECT_EQ(text.substr(0, 36), "\r\nDivision 1       W  L  T  PF  PA\r\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 13);
     ASSERT_TRUE(au::click(waitWindow("Standings - MYLG"), "Exit").ok);
@@ -135,7 +141,21 @@ TEST(TallyProgram, ReportsOfTheCurrentLeagueAndExit) {
     ASSERT_TRUE(list);
     ASSERT_GT(list->items.size(), 3u);
     EXPECT_EQ(list->items[2], "YARDS        Games  Plays  Yards     Att  Yards   Plays  Yards");
+    // Printed to a file with its title line; the dialog offers the report's own file.
+    ASSERT_TRUE(au::click(totals, "Print").ok);
+    print = waitWindow("Print");
+    EXPECT_EQ(controlText(print, "txtPrintFile"), (fx.dir / "MYLGArchive" / "MYLGDe004.log").string());
+    ASSERT_TRUE(au::select(print, "optPrintTarget", 1).ok);
+    const fs::path report = fx.dir / "MYLGArchive" / "MYLGDe004.log";
+    ASSERT_TRUE(au::click(print, "OK").ok);
+    ASSERT_TRUE(au::waitForNoWindow("Print", Deadline));
+    EXPECT_EQ(readText(report, 41).substr(0, 41), "\r\nLeague Defensive Totals  Season  4\r\n \r\n");
     ASSERT_TRUE(au::click(totals, "OK").ok);
+
+    // "CANCEL" in the chooser shows no report.
+    ASSERT_TRUE(au::click(waitWindow("Look At Statistics"), "Show Team Stats").ok);
+    ASSERT_TRUE(au::click(waitWindow("Select Team"), "OK").ok);
+    waitWindow("Look At Statistics");
 
     // The team chooser lists full names; the first is team 1.
     ASSERT_TRUE(au::click(waitWindow("Look At Statistics"), "Show Team Stats").ok);

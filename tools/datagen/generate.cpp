@@ -2,19 +2,24 @@
 
 #include "tools/datagen/kick_tables.h"
 #include "tools/datagen/matchup_table.h"
+#include "tools/datagen/name_lists.h"
 #include "tools/datagen/pass_tables.h"
 #include "tools/datagen/play_names.h"
 #include "tools/datagen/quick_tables.h"
+#include "tools/datagen/record_labels.h"
 #include "tools/datagen/reverse_table.h"
 #include "tools/datagen/run_tables.h"
+#include "tools/datagen/schedule_templates.h"
 #include "tools/datagen/strategy_table.h"
+#include "tools/datagen/team_templates.h"
 
 namespace datagen {
 
 Summary generateAll(const std::filesystem::path& src, const std::filesystem::path& out) {
     Summary all;
     for (auto build : {buildStrategyTable, buildMatchupTable, buildPlayNames, buildRunTables, buildQuickTables,
-                       buildPassTables, buildKickTables, buildReverseTable}) {
+                       buildPassTables, buildKickTables, buildReverseTable, buildNameLists,
+                       buildTeamTemplates, buildScheduleTemplates, buildRecordLabels}) {
         const Summary s = build(src, out);
         all.insert(all.end(), s.begin(), s.end());
     }

@@ -64,6 +64,16 @@ void makeWeather(GameState& g, lf::Random& rnd) {
   g.fumbleRange = 1300 - 100 * w.precipitation;
 }
 
+}  // namespace
+
+bool deadBallFoulPossible(const GameState& s) {
+  // Only after a scrimmage call, between the 10s, and not late in the game.
+  return s.play.group >= 1 && s.play.group < 4 && s.ballOn >= 11 && s.ballOn <= 89 &&
+         (s.quarter <= 3 || s.secondsLeft > 120);
+}
+
+namespace {
+
 void snap(Game& g) {
   GameState& s = g.s;
   Play& p = s.play;
@@ -80,8 +90,7 @@ void snap(Game& g) {
     return;
   }
   offensiveCall(g);
-  if (p.group >= 1 && p.group < 4 && s.ballOn >= 11 && s.ballOn <= 89 &&
-      (s.quarter <= 3 || s.secondsLeft > 120) && g.u(30) == 10) {
+  if (deadBallFoulPossible(s) && g.u(30) == 10) {
     sayText(g, s.side[s.offense].name + " on Offense - Dead Ball Penalty");
     p.seconds = 0;
     p.huddleSeconds = 0;

@@ -93,9 +93,10 @@ void scramble(Game& g) {
   }
   p.fumbleChance = 83;
   keepInField(s);
+  const int receiver = p.ballCarrier;
   p.ballCarrier = p.passer;
   if (p.yards < 0) {
-    passRush(g);
+    passRush(g, receiver);
     sackLoss(g, false);
     return;
   }
@@ -107,10 +108,11 @@ void scramble(Game& g) {
 void sack(Game& g) {
   GameState& s = g.s;
   Play& p = s.play;
+  const int receiver = p.ballCarrier;
   p.ballCarrier = p.passer;
   logText(g, name(s, s.offense, p.passer) + " UNDER PRESSURE!");
   int j = drawCumulative(g.rnd, p.defensivePlay > 10 ? g.t.sackBlitz : g.t.sackNormal, -2, 20);
-  j -= passRush(g);
+  j -= passRush(g, receiver);
   if (j < -1) {
     p.ballCarrier = s.side[s.offense].lineup[g.u(5) + 1];
     completionAttempt(g);
@@ -132,7 +134,7 @@ void fumbleDroppingBack(Game& g) {
   if (g.u(2) == 1) {
     sayText(g, name(s, s.offense, p.passer) + " FUMBLES dropping back to pass");
     p.yards = -5 - g.u(7);
-    passRush(g);
+    passRush(g, p.ballCarrier);
     p.ballCarrier = p.passer;
     sackLoss(g, true);
   } else {
@@ -178,7 +180,7 @@ void completionAttempt(Game& g) {
 
 }  // namespace
 
-int passRush(Game& g) {
+int passRush(Game& g, int receiver) {
   GameState& s = g.s;
   Play& p = s.play;
   const Side& off = s.side[s.offense];
@@ -187,7 +189,7 @@ int passRush(Game& g) {
   P += rating(s, s.offense, off.lineup[1], 4);
   const int f = p.formationCode - 1;
   const int b = f <= 2 ? 1 : f <= 6 ? g.u(2) : g.u(3);
-  if (off.lineup[b] != p.ballCarrier) P += rating(s, s.offense, off.lineup[b], 8);
+  if (off.lineup[b] != receiver) P += rating(s, s.offense, off.lineup[b], 8);
 
   const Side& def = s.side[s.defense];
   int w[12] = {};

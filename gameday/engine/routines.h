@@ -66,7 +66,7 @@ void passPlay(Game& g);
 void completion(Game& g);
 void incompletePass(Game& g);
 void interception(Game& g);
-int passRush(Game& g);                            // sets the sacker, returns -1, 0, +1
+int passRush(Game& g, int receiver);              // sets the sacker, returns -1, 0, +1
 void ballSecurityCheck(Game& g);
 void fumble(Game& g, int kind);
 void safety(Game& g);
@@ -101,5 +101,6 @@ void kickoffAfterScore(Game& g, int spot, int quarterBefore);
 
 // The snap loop.
 void gameLoop(Game& g);
+bool deadBallFoulPossible(const GameState& s);
 
 }  // namespace fb

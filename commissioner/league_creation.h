@@ -12,7 +12,7 @@
 namespace commish {
 
 struct NewLeague {
-    lf::League league;         // title, size and division names; state 0, season 1 are set
+    lf::League league;         // title, team count and division names; the rest is set
     std::string name;          // a legal league name (leagueNameFrom)
     bool rename = false;       // new player names and varied ratings
     bool resetYears = false;   // every player's years 0 instead of drawn

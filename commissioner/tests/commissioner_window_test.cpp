@@ -33,11 +33,7 @@ protected:
     // A league made by the creation code, made active.
     void makeLeague(const std::string& name, int teams) {
         commish::NewLeague r;
-        const auto size = *lf::leagueSize(teams);
         r.league.teams = teams;
-        r.league.weeks = size.weeks;
-        r.league.divisions = size.divisions;
-        r.league.teamsPerDivision = size.teamsPerDivision;
         r.name = name;
         lf::Random rng(1);
         commish::createLeague(league.path, r, rng);

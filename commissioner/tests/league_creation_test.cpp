@@ -17,11 +17,7 @@ namespace {
 
 commish::NewLeague request(int teams, const std::string& name = "NEW") {
     commish::NewLeague r;
-    const auto size = *lf::leagueSize(teams);
-    r.league.teams = teams;
-    r.league.weeks = size.weeks;
-    r.league.divisions = size.divisions;
-    r.league.teamsPerDivision = size.teamsPerDivision;
+    r.league.teams = teams;  // weeks and divisions follow from the size table
     r.name = name;
     return r;
 }

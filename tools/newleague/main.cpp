@@ -104,12 +104,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     commish::NewLeague request;
-    const auto size = *lf::leagueSize(options->teams);
     request.league.title = options->title;
-    request.league.teams = size.teams;
-    request.league.weeks = size.weeks;
-    request.league.divisions = size.divisions;
-    request.league.teamsPerDivision = size.teamsPerDivision;
+    request.league.teams = options->teams;
     request.name = *name;
     request.rename = options->rename;
     request.resetYears = options->resetYears;

@@ -1,6 +1,8 @@
 // The live standings program driven offscreen, with its refresh timer sped up.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -90,6 +92,14 @@ TEST(StandingsProgram, AnotherActiveLeagueRestartsTheProgram) {
     EXPECT_TRUE(standings.waitForExit(Deadline));
     au::Window second = waitUntil("KRO Live Standings - OTHER", [](const au::Window&) { return true; });
     EXPECT_NE(second.pid, first.pid);
+    // The fresh copy is no child of this test: end it here should the test stop early.
+    struct EndAtExit {
+        pid_t pid;
+        ~EndAtExit() {
+            auto still = au::findWindow("KRO Live Standings*");
+            if (still && still->pid == pid) ::kill(pid, SIGKILL);
+        }
+    } fresh{static_cast<pid_t>(second.pid)};
     EXPECT_TRUE(au::findControl(second, "Check1")->checked);
     live::Placement stored = live::readPlacement(fx.dir / live::PositionFile);
     EXPECT_EQ(stored.top, 1500);

@@ -5,7 +5,7 @@
 namespace tally {
 namespace {
 
-TEST(Format, OneDecimalRoundsHalvesToEvenWithoutLeadingZero) {
+TEST(ReportFormat, OneDecimalRoundsHalvesToEvenWithoutLeadingZero) {
     struct Case {
         double value;
         int width;
@@ -18,7 +18,7 @@ TEST(Format, OneDecimalRoundsHalvesToEvenWithoutLeadingZero) {
     for (const Case& c : cases) EXPECT_EQ(oneDecimal(c.value, c.width), c.text) << c.value;
 }
 
-TEST(Format, IntegerAndThreeCharacterFields) {
+TEST(ReportFormat, IntegerAndThreeCharacterFields) {
     EXPECT_EQ(intField(42, 5), "   42");
     EXPECT_EQ(intField(-7, 4), "  -7");
     EXPECT_EQ(intField(123456, 4), "1234");  // too long: leftmost characters stay
@@ -28,7 +28,7 @@ TEST(Format, IntegerAndThreeCharacterFields) {
     EXPECT_EQ(threeChar(0), "  0");
 }
 
-TEST(Format, NumberPatterns) {
+TEST(ReportFormat, NumberPatterns) {
     EXPECT_EQ(fixedOneDecimal(0), "0.0");
     EXPECT_EQ(fixedOneDecimal(23), "23.0");
     EXPECT_EQ(fixedOneDecimal(10.25), "10.2");
@@ -37,7 +37,7 @@ TEST(Format, NumberPatterns) {
     EXPECT_EQ(optionalOneDecimal(41.27), "41.3");
 }
 
-TEST(Format, NamesTagsAndLongest) {
+TEST(ReportFormat, NamesTagsAndLongest) {
     EXPECT_EQ(nameField("J Smith, ABCD"), "J Smith, ABCD ");
     EXPECT_EQ(nameField("Bartholomew Quinn"), "Bartholomew Qu");
     EXPECT_EQ(seasonTag(4), "004");
@@ -48,7 +48,7 @@ TEST(Format, NamesTagsAndLongest) {
     EXPECT_EQ(ratio(5, 0), 0.0);
 }
 
-TEST(Format, ExchangeSortIsDescendingAndLeavesTiesWhereSwapsPutThem) {
+TEST(ReportFormat, ExchangeSortIsDescendingAndLeavesTiesWhereSwapsPutThem) {
     // Keys by entry: 1 -> 5, 2 -> 7, 3 -> 5, 4 -> 9.
     std::vector<int> order{1, 2, 3, 4};
     auto key = [](int e) { return std::vector<long long>{0, 5, 7, 5, 9}[e]; };

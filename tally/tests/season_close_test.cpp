@@ -13,7 +13,7 @@ namespace {
 
 using testing::FixtureLeague;
 
-TEST(SeasonClose, NewSeasonOnlyForAFinishedCurrentSeason) {
+TEST(ClosingSeason, NewSeasonOnlyForAFinishedCurrentSeason) {
     LeagueView view;
     for (int state : {0, 1, 2}) {
         view.header.state = state;
@@ -24,7 +24,7 @@ TEST(SeasonClose, NewSeasonOnlyForAFinishedCurrentSeason) {
     }
 }
 
-TEST(SeasonClose, SeasonRecordsFollowTheRecordRule) {
+TEST(ClosingSeason, SeasonRecordsFollowTheRecordRule) {
     FixtureLeague fx;
     // Rushing yards (2): equal best on teams 2 and 5, the later one takes it.
     fx.player(2, 6).setStat(2, 900);
@@ -79,7 +79,7 @@ TEST(SeasonClose, SeasonRecordsFollowTheRecordRule) {
     EXPECT_EQ(lf::readFile(fx.file("irs")) + lf::readFile(fx.file("trs")), before);
 }
 
-TEST(SeasonClose, ArchiveCopiesCarryTheSeasonTag) {
+TEST(ClosingSeason, ArchiveCopiesCarryTheSeasonTag) {
     FixtureLeague fx;
     fx.league.season = 3;
     fx.league.state = 2;
@@ -102,7 +102,7 @@ TEST(SeasonClose, ArchiveCopiesCarryTheSeasonTag) {
     EXPECT_FALSE(newSeasonAllowed(archived));
 }
 
-TEST(SeasonClose, MissingArchiveFolderFailsWithoutCopying) {
+TEST(ClosingSeason, MissingArchiveFolderFailsWithoutCopying) {
     FixtureLeague fx;
     fx.write();
     std::filesystem::remove_all(fx.dir / "MYLGArchive");

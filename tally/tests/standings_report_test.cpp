@@ -9,7 +9,7 @@ namespace {
 
 using testing::FixtureLeague;
 
-TEST(Standings, WinningPercentage) {
+TEST(StandingsReport, WinningPercentage) {
     EXPECT_EQ(winningPct(3, 2, 1), 58);
     EXPECT_EQ(winningPct(1, 1, 0), 50);
     EXPECT_EQ(winningPct(0, 0, 0), 0);
@@ -17,7 +17,7 @@ TEST(Standings, WinningPercentage) {
     EXPECT_EQ(winningPct(0, 0, 1), 50);
 }
 
-TEST(Standings, EightTeamsGoldenLines) {
+TEST(StandingsReport, EightTeamsGoldenLines) {
     FixtureLeague fx(8);
     fx.record(1, 1, 1, 0, 30, 28);
     fx.record(2, 3, 2, 1, 1000, 99);
@@ -55,7 +55,7 @@ TEST(Standings, EightTeamsGoldenLines) {
     EXPECT_EQ(standingsPrintFile(view), (fx.dir / "MYLGArchive" / "WLT-004.log").string());
 }
 
-TEST(Standings, DivisionBlocksByDivisionCount) {
+TEST(StandingsReport, DivisionBlocksByDivisionCount) {
     struct Case {
         int teams;
         std::vector<std::pair<int, int>> places;
@@ -83,7 +83,7 @@ TEST(Standings, DivisionBlocksByDivisionCount) {
     }
 }
 
-TEST(Standings, EqualPercentagesKeepTheExchangeSortOrder) {
+TEST(StandingsReport, EqualPercentagesKeepTheExchangeSortOrder) {
     FixtureLeague fx(8);
     // Teams 1 and 2 share 50, team 3 leads: the exchanges leave 2 ahead of 1.
     fx.record(1, 1, 1, 0, 0, 0);

@@ -42,8 +42,9 @@ std::optional<ChosenName> runNameDialog(const std::filesystem::path& dir) {
     grid->addWidget(cancel, 2, 1);
 
     // Choosing a listed league offers its name, to replace it.
-    QObject::connect(list, &QListWidget::currentTextChanged, &dialog, [saveAs](const QString& file) {
-        saveAs->setText(file.section(QLatin1Char('.'), 0, 0));
+    QObject::connect(list, &QListWidget::itemSelectionChanged, &dialog, [list, saveAs] {
+        const auto items = list->selectedItems();
+        if (!items.isEmpty()) saveAs->setText(items.first()->text().section(QLatin1Char('.'), 0, 0));
     });
 
     ChosenName chosen;

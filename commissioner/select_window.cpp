@@ -30,7 +30,12 @@ QString runSelectWindow(const std::filesystem::path& dir, const QString& current
     column->addWidget(chosen);
     column->addWidget(list);
     column->addWidget(ok);
-    QObject::connect(list, &QListWidget::currentTextChanged, chosen, &QLabel::setText);
+    // A selection, not the current row: the list makes its first row current when it takes
+    // the focus, and that chooses nothing.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, chosen, [list, chosen] {
+        const auto items = list->selectedItems();
+        if (!items.isEmpty()) chosen->setText(items.first()->text());
+    });
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     // Closing the window chooses nothing.
     if (ui::showModal(dialog) != QDialog::Accepted) return current;

@@ -237,4 +237,15 @@ TEST_F(CommissionerWindows, AFailedCreationIsReportedAndChangesNothing) {
     EXPECT_FALSE(fs::exists(league.path / "BROKEN.lge"));
 }
 
+TEST_F(CommissionerWindows, WithoutALeagueEditAndSelectReportTheMissingFile) {
+    start();
+    for (const char* command : {"Edit the Default League", "Select New Default League"}) {
+        ASSERT_TRUE(au::click(menu(), command).ok);
+        answer("league.id1", "OK");
+    }
+    EXPECT_FALSE(fs::exists(league.path / "league.id1"));
+    ASSERT_TRUE(au::click(menu(), "Exit").ok);
+    EXPECT_TRUE(commissioner->waitForExit(Wait));
+}
+
 }  // namespace

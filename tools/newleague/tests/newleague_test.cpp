@@ -7,6 +7,7 @@
 #include <set>
 
 #include "commissioner/tests/template_fixture.h"
+#include "leaguefiles/depth_chart.h"
 #include "leaguefiles/league_file.h"
 #include "leaguefiles/player_record.h"
 #include "leaguefiles/record_file.h"
@@ -83,19 +84,35 @@ void expectValidLeague(const fs::path& dir, const std::string& name, int teams) 
     }
 }
 
-TEST_F(NewLeagueTool, MakesValidLeaguesOfAllFiveSizes) {
+TEST(NewLeagueShipped, MakesValidLeaguesOfAllFiveSizesFromTheShippedData) {
+    const fs::path data = fs::path(VELTRAN_SOURCE_DIR) / "data";
+    const fs::path dir = fixture::freshFolder("shipped");
     for (int teams : {8, 16, 24, 30, 32}) {
         const fs::path league = dir / std::to_string(teams);
         fs::create_directory(league);
-        for (const auto& e : fs::directory_iterator(dir))
-            if (e.is_regular_file()) fs::copy_file(e.path(), league / e.path().filename());
+        for (const auto& e : fs::directory_iterator(data)) {
+            const std::string n = e.path().filename().string();
+            if (e.is_regular_file() && (n.ends_with(".tmx") || n.ends_with(".plx") ||
+                                        n.ends_with(".rdm") || n.ends_with(".sea")))
+                fs::copy_file(e.path(), league / n);
+        }
         const std::string name = std::string("L").append(std::to_string(teams));
         ASSERT_EQ(newleague(league, "--dir '" + league.string() + "' --name " + name +
                                         " --teams " + std::to_string(teams) + " --seed 3 --rename"),
                   0)
-            << output();
+            << fixture::readText(league / "out.txt");
         expectValidLeague(league, name, teams);
+        // Every slot holds a player of its group, numbered 1..99, renamed from the lists.
+        const auto players = lf::readAll<lf::PlayerRecord>(league / (name + ".pla"));
+        for (size_t r = 0; r < players.size(); ++r) {
+            const int slot = static_cast<int>(r % 50) + 1;
+            ASSERT_EQ(players[r].position(), lf::groupOfSlot(slot).code) << name << " record " << r + 1;
+            ASSERT_GE(players[r].number(), 1);
+            ASSERT_LE(players[r].number(), 99);
+            ASSERT_FALSE(players[r].lastName().empty());
+        }
     }
+    fs::remove_all(dir);
 }
 
 TEST_F(NewLeagueTool, SameSeedSameLeague) {

@@ -48,7 +48,8 @@ TEST(Strategy, CallsFollowTheRulesOfCoaching) {
         {"last seconds, a field goal behind in range: kick", 5, 5, 4, 2, 3, 19, 19},
         {"last seconds, behind by 9+: throw deep", 5, 7, 3, 1, 3, 19, 16},
         {"last seconds, ahead: kneel", 5, 1, 4, 1, 3, 19, 1},
-        {"three minutes left, behind by 4-8, fourth and short: go", 2, 6, 3, 4, 2, 5, 3},
+        {"three minutes left, behind by 4-8, fourth and short: go", 2, 6, 3, 4, 2, 4, 3},
+        {"fourth down short of the opponent's 35: punt", 1, 4, 3, 4, 3, 4, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,0 +1,31 @@
+#pragma once
+// Retirement: in every position group the lowest-scoring players of the whole league,
+// about fifteen percent of the group, leave; their records are marked for rookies.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "leaguefiles/player_record.h"
+
+namespace retire {
+
+// The ratings text of a retired player until his rookie replaces him.
+inline constexpr std::string_view RetiredMark = "RETIRED";
+bool isRetired(const lf::PlayerRecord& player);
+
+// CInt(slotsPerTeam * (teams * 0.15)), halves to even.
+int retirementTarget(int slotsPerTeam, int teams);
+
+// Retirement scores, high to low after the exchange sort, and the positions (0-based in
+// that order) of the players who retire: at least the `target` lowest, plus those among
+// the next `target` who tie the lowest kept score; when that whole window ties, only
+// scores below it.
+std::vector<size_t> retiringPlaces(const std::vector<int>& sortedScores, int target);
+
+// Every group in turn (QB ... SA, then PU, KI): the players of the group's position across
+// the league scored 10 * weighted sum - years weight * years; the retirees get the mark
+// and a report line "QB John Smith of Comets".
+void retirePlayers(std::vector<lf::PlayerRecord>& players, int teams,
+                   const std::vector<std::string>& names, std::vector<std::string>& report);
+
+}  // namespace retire

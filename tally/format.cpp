@@ -87,9 +87,15 @@ double ratio(double numerator, double denominator) {
 
 void exchangeSort(std::vector<int>& order, std::size_t from, std::size_t to,
                   const std::function<long long(int)>& key) {
+    // Each entry's key is worked out once and travels with it.
+    std::vector<long long> keys;
+    for (std::size_t i = from; i < to; ++i) keys.push_back(key(order[i]));
     for (std::size_t i = from; i + 1 < to; ++i)
         for (std::size_t j = i + 1; j < to; ++j)
-            if (key(order[i]) < key(order[j])) std::swap(order[i], order[j]);
+            if (keys[i - from] < keys[j - from]) {
+                std::swap(order[i], order[j]);
+                std::swap(keys[i - from], keys[j - from]);
+            }
 }
 
 std::string clockTime(long long seconds) {

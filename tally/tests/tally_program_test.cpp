@@ -185,6 +185,25 @@ TEST(TallyProgram, ReportsOfTheCurrentLeagueAndExit) {
     EXPECT_TRUE(tally.waitForExit(Deadline));
 }
 
+TEST(TallyProgram, StandingsPrintedIntoAMissingFolderShowsThePrintingError) {
+    ViewerDesktop fx;
+    fx.write();
+    uitest::Child tally(fx.tally(), fx.dir);
+    ASSERT_TRUE(au::click(openMenu(), "Show Standings").ok);
+    au::Window standings = waitWindow("Standings - MYLG");
+    ASSERT_TRUE(au::click(standings, "Print").ok);
+    au::Window print = waitWindow("Print");
+    ASSERT_TRUE(au::select(print, "optPrintTarget", 1).ok);
+    ASSERT_TRUE(au::setText(print, "txtPrintFile", (fx.dir / "nowhere" / "wlt.log").string()).ok);
+    ASSERT_TRUE(au::click(print, "OK").ok);
+    answerMessage("An Error Has Occurred During Printing.");
+    // The viewer carries on.
+    ASSERT_TRUE(au::click(waitWindow("Standings - MYLG"), "Exit").ok);
+    ASSERT_TRUE(au::click(waitWindow("Look At Statistics"), "Exit").ok);
+    EXPECT_TRUE(tally.waitForExit(Deadline));
+    EXPECT_FALSE(fs::exists(fx.dir / "nowhere"));
+}
+
 TEST(TallyProgram, NewSeasonSavesRecordsArchivesAndStartsRetire) {
     ViewerDesktop fx;
     fx.league.state = 2;

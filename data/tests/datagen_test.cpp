@@ -8,6 +8,9 @@
 #include <set>
 #include <string>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "leaguefiles/file_io.h"
 #include "shipped.h"
 

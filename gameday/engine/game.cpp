@@ -123,6 +123,8 @@ void snap(Game& g) {
   }
 }
 
+}  // namespace
+
 std::string finalMessage(const GameState& s) {
   const Side& v = s.side[kVisitor];
   const Side& h = s.side[kHome];
@@ -131,8 +133,6 @@ std::string finalMessage(const GameState& s) {
   return "END OF GAME   \r\n" + first.name + "  " + signPlace(first.score) + "\r\n" + second.name +
          "  " + signPlace(second.score);
 }
-
-}  // namespace
 
 void gameLoop(Game& g) {
   GameState& s = g.s;

@@ -102,5 +102,6 @@ void kickoffAfterScore(Game& g, int spot, int quarterBefore);
 // The snap loop.
 void gameLoop(Game& g);
 bool deadBallFoulPossible(const GameState& s);
+std::string finalMessage(const GameState& s);
 
 }  // namespace fb

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <vector>
 #include <string>
 
 #include "gameday/engine/game.h"
+#include "gameday/engine/routines.h"
 #include "gameday/engine/tests/test_tables.h"
 
 namespace {
@@ -98,6 +101,99 @@ void playMany(const fb::Tables& tables, int games) {
 
 TEST(WholeGame, IdentitiesHoldOverManySeededGames) {
   playMany(fbtest::tables(), 400);
+}
+
+// Humans coach both sides and let the computer make every call ("0"); every
+// window is answered as a person might.
+class HumanSeam : public WatchingSeam {
+ public:
+  int selectCoaches(const GameState&) override { return 0; }
+  std::string offensiveEntry(const GameState&) override { return ++entries % 7 ? "0" : "STAT"; }
+  std::string defensiveEntry(const GameState&) override { return "0"; }
+  bool penaltyChoice(const GameState&, const fb::PenaltyView& v) override {
+    ++penalties;
+    return !v.acceptText.empty();
+  }
+  std::string timeoutAnswer(const GameState&, const std::string&) override {
+    return ++timeouts % 2 ? "y" : "x";   // a wrong answer is asked again
+  }
+  bool coinTossReceive(const GameState&, const std::string&, const std::string&) override {
+    return ++tosses % 2;
+  }
+  char kickoffForm(const GameState&, const fb::KickoffView&) override { return "DSO"[++kicks % 3]; }
+  int kickDefenceForm(const GameState&, const fb::KickDefenceView&) override { return ++kickDefences % 2; }
+  fb::ConversionAnswer conversionForm(const GameState&, const fb::ConversionView& v) override {
+    ++conversions;
+    return {conversions % 2 ? 'S' : 'D', false};
+  }
+  void message(const std::string& text, const std::string& title) override {
+    if (text.find("INJURED") == std::string::npos && text != "TWO MINUTE WARNING" &&
+        text != "END OF HALF")
+      WatchingSeam::message(text, title);
+  }
+  int entries = 0, penalties = 0, timeouts = 0, tosses = 0, kicks = 0, kickDefences = 0,
+      conversions = 0;
+};
+
+TEST(WholeGame, HumanCoachesGoThroughEveryWindow) {
+  HumanSeam seam;
+  for (int n = 0; n < 40; ++n) {
+    GameState g;
+    lf::Random rnd(500 + n);
+    ASSERT_EQ(fb::playGame(g, fbtest::setup(), fbtest::tables(), rnd, seam), fb::GameEnd::Finished);
+    checkGame(g, seam, 500 + n);
+  }
+  EXPECT_GT(seam.penalties, 0);
+  EXPECT_GT(seam.timeouts, 0);
+  EXPECT_GT(seam.tosses, 0);
+  EXPECT_GT(seam.kicks, 0);
+  EXPECT_GT(seam.kickDefences, 0);
+  EXPECT_GT(seam.conversions, 0);
+}
+
+TEST(WholeGame, EndTypedInTheBoxAbandonsTheGame) {
+  struct Quitter : WatchingSeam {
+    int selectCoaches(const GameState&) override { return 1; }   // a human home side
+    std::string defensiveEntry(const GameState&) override { return "end"; }
+    void message(const std::string& text, const std::string&) override { messages += text; }
+    std::string messages;
+  } seam;
+  GameState g;
+  lf::Random rnd(3);
+  EXPECT_EQ(fb::playGame(g, fbtest::setup(), fbtest::tables(), rnd, seam), fb::GameEnd::Abandoned);
+  EXPECT_TRUE(g.abandoned);
+  EXPECT_EQ(seam.messages.find("END OF GAME"), std::string::npos);
+}
+
+TEST(WholeGame, AnErrorEndsTheLoopAndTheGameGoesOnToTheFinalMessage) {
+  struct Failing : WatchingSeam {
+    void playText(const GameState&, const std::string&) override {
+      if (++texts == 30) throw std::runtime_error("Disk full");
+    }
+    void message(const std::string& text, const std::string&) override { messages.push_back(text); }
+    int texts = 0;
+    std::vector<std::string> messages;
+  } seam;
+  GameState g;
+  lf::Random rnd(3);
+  EXPECT_EQ(fb::playGame(g, fbtest::setup(), fbtest::tables(), rnd, seam), fb::GameEnd::Finished);
+  ASSERT_EQ(seam.messages.size(), 2u);
+  EXPECT_EQ(seam.messages[0], "Disk full");
+  EXPECT_EQ(seam.messages[1].rfind("END OF GAME   \r\n", 0), 0u);
+}
+
+TEST(WholeGame, FinalMessageListsTheWinnerFirstAndTheHomeSideOnATie) {
+  GameState g;
+  g.side[1].name = "Comets";
+  g.side[2].name = "Rangers";
+  struct Case { int visitor, home; const char* text; };
+  for (const Case c : {Case{24, 17, "END OF GAME   \r\nComets   24\r\nRangers   17"},
+                       Case{3, 10, "END OF GAME   \r\nRangers   10\r\nComets   3"},
+                       Case{20, 20, "END OF GAME   \r\nRangers   20\r\nComets   20"}}) {
+    g.side[1].score = c.visitor;
+    g.side[2].score = c.home;
+    EXPECT_EQ(fb::finalMessage(g), c.text);
+  }
 }
 
 }  // namespace

@@ -13,11 +13,6 @@ namespace {
 
 constexpr int64_t Total = 10000;  // every kicking table is 16-bit
 
-void write16(const std::filesystem::path& file, const std::vector<int64_t>& cum) {
-    checkFits16(cum, file.filename().string());
-    writeNumbers(file, cum, 10);
-}
-
 // The plays of a punt that are not a kick of some distance, in the order their indices
 // come in the table, and the index of a shanked kick.
 constexpr const char* PuntSpecials[] = {"blocked",   "fake_complete", "fake_incomplete",

@@ -67,11 +67,6 @@ std::vector<Slot> longCompletionSlots() {
     return s;
 }
 
-void write16(const std::filesystem::path& file, const std::vector<int64_t>& cum, size_t perLine) {
-    checkFits16(cum, file.filename().string());
-    writeNumbers(file, cum, perLine);
-}
-
 std::string describeOutcome(const std::string& name, const std::vector<double>& c) {
     double complete = 0, miss = 0;
     for (int i = 0; i < 11; ++i) complete += c[i];
@@ -98,7 +93,7 @@ Summary buildPassTables(const std::filesystem::path& src, const std::filesystem:
         const std::vector<double> c = outcomeChances(p, o.section, o.option);
         const std::vector<int64_t> cum = cumulative(toWeights(c, o.option ? SmallTotal : OutcomeTotal));
         if (o.option)
-            write16(out / "hboption.dat", cum, 10);
+            write16(out / "hboption.dat", cum);
         else
             writeNumbers(out / (std::string(o.file) + ".dat"), cum, 10);
         s.push_back(describeOutcome(o.file, c));
@@ -116,7 +111,7 @@ Summary buildPassTables(const std::filesystem::path& src, const std::filesystem:
         const Distribution yards = gainDistribution(readGainModel(p, c.section));
         const std::vector<Slot> slots = c.deep ? longCompletionSlots() : shortCompletionSlots();
         write16(out / (std::string(c.file) + ".dat"),
-                cumulativeTable(yards, 1, c.deep ? 29 : 33, slots, SmallTotal), 10);
+                cumulativeTable(yards, 1, c.deep ? 29 : 33, slots, SmallTotal));
         s.push_back(describeGain(c.file, yards));
     }
 
@@ -137,7 +132,7 @@ Summary buildPassTables(const std::filesystem::path& src, const std::filesystem:
         for (const auto& [y, q] : loss) d[y] += q * (1 - escape - away);
         std::vector<Slot> slots = directSlots(-2, 19);
         slots.push_back({20, 20, 1000});
-        write16(out / (std::string(file) + ".dat"), cumulativeTable(d, -2, 20, slots, SmallTotal), 10);
+        write16(out / (std::string(file) + ".dat"), cumulativeTable(d, -2, 20, slots, SmallTotal));
         s.push_back(describeGain(file, loss));
     }
 
@@ -154,7 +149,7 @@ Summary buildPassTables(const std::filesystem::path& src, const std::filesystem:
     for (const auto& [section, file] : {std::pair{"interception.short", "intshort"},
                                         std::pair{"interception.long", "intlong"}}) {
         const Distribution d = gainDistribution(readGainModel(p, section));
-        write16(out / (std::string(file) + ".dat"), cumulativeTable(d, 0, 47, returnSlots(), SmallTotal), 10);
+        write16(out / (std::string(file) + ".dat"), cumulativeTable(d, 0, 47, returnSlots(), SmallTotal));
         s.push_back(describeGain(file, d));
     }
     return s;

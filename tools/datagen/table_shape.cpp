@@ -62,10 +62,6 @@ std::vector<int64_t> cumulative(const std::vector<int64_t>& weights) {
     return c;
 }
 
-}  // namespace datagen
-
-namespace datagen {
-
 std::vector<Slot> returnSlots() {
     std::vector<Slot> s{{0, -1000, 0}};
     for (int i = 1; i <= 40; ++i) s.push_back({i, i, i});

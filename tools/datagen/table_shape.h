@@ -30,10 +30,6 @@ std::vector<int64_t> toWeights(const std::vector<double>& chances, int64_t total
 // Running totals of the weights.
 std::vector<int64_t> cumulative(const std::vector<int64_t>& weights);
 
-}  // namespace datagen
-
-namespace datagen {
-
 // The return rule of interceptions and kickoffs: index 0 (or less) no return, 1..40 the
 // yards as they stand, 41..45 the bands of the long returns.
 std::vector<Slot> returnSlots();

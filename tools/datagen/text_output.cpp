@@ -47,4 +47,9 @@ void checkFits16(const std::vector<int64_t>& values, const std::string& table) {
                                      " does not fit a 16-bit table");
 }
 
+void write16(const std::filesystem::path& file, const std::vector<int64_t>& values) {
+    checkFits16(values, file.filename().string());
+    writeNumbers(file, values, 10);
+}
+
 }  // namespace datagen

@@ -16,7 +16,10 @@ void writeNumbers(const std::filesystem::path& file, const std::vector<int64_t>&
 // One line per row.
 void writeRows(const std::filesystem::path& file, const std::vector<std::vector<int64_t>>& rows);
 
-// Refuses a value that does not fit the table's integer type.
+// Refuses a value that does not fit a 16-bit table.
 void checkFits16(const std::vector<int64_t>& values, const std::string& table);
+
+// A 16-bit table, ten values to a line, after checkFits16.
+void write16(const std::filesystem::path& file, const std::vector<int64_t>& values);
 
 }  // namespace datagen

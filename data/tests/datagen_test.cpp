@@ -1,5 +1,5 @@
 // datagen rebuilds the shipped data from data/src byte for byte, and refuses a broken
-// source with a message instead of writing a wrong table.
+// source with a message instead of writing a wrong table or a half-made set.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -80,6 +80,7 @@ TEST(Datagen, RefusesABrokenSourceAndNamesIt) {
         EXPECT_NE(datagen(tmp.path / "src", tmp.path / "out", tmp.path / "log", errors), 0);
         EXPECT_NE(errors.find(b.file), std::string::npos) << errors;
         EXPECT_NE(errors.find(b.message), std::string::npos) << errors;
+        EXPECT_TRUE(fs::is_empty(tmp.path / "out")) << "a failed run left files behind";
     }
 }
 

@@ -1,8 +1,7 @@
 // The program driven as a user drives it: through its windows, offscreen.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
+#include <functional>
 
 #include "leaguefiles/file_io.h"
 #include "leaguefiles/record_file.h"
@@ -34,8 +33,13 @@ struct RetireDesktop : ::testing::Test {
         uitest::writeStandIn(programs, "lobby");
     }
     fs::path file(const char* ext) const { return lf::leagueFilePath(league, "TEST", ext); }
+    // The league's files and name lists as they stand, to tell whether a run changed any.
     std::string files() const {
-        return lf::readFile(file("lge")) + lf::readFile(file("tms")) + lf::readFile(file("pla"));
+        std::string all;
+        for (const fs::path& f : {file("lge"), file("tms"), file("pla"), league / "name1.rdm",
+                                  league / "name2.rdm"})
+            all += (fs::exists(f) ? lf::readFile(f) : "<none>") + "|";
+        return all;
     }
 };
 
@@ -101,19 +105,34 @@ TEST_F(RetireDesktop, ReportsTheChangesThenSavesAndStartsTheScheduleWriter) {
     EXPECT_EQ(files(), after);
 }
 
-TEST_F(RetireDesktop, AMissingOrEmptyNameListEndsWithAMessageAndNoChange) {
-    for (const char* damage : {"missing", "empty"}) {
+TEST_F(RetireDesktop, AMissingOrDamagedFileEndsWithAMessageAndNoChange) {
+    const struct {
+        const char* what;
+        std::function<void(const RetireDesktop&)> damage;
+        const char* named;
+    } cases[] = {
+        {"no first names", [](const RetireDesktop& d) { fs::remove(d.league / "name1.rdm"); },
+         "name1.rdm"},
+        {"no last names",
+         [](const RetireDesktop& d) { lf::replaceFile(d.league / "name2.rdm", ""); }, "name2.rdm"},
+        {"no team file", [](const RetireDesktop& d) { fs::remove(d.file("tms")); }, "TEST.tms"},
+        {"a player short",
+         [](const RetireDesktop& d) {
+             auto players = d.season.players;
+             players.pop_back();
+             lf::writeAll(d.file("pla"), players);
+         },
+         "TEST.pla"},
+    };
+    for (const auto& c : cases) {
         testing::writeSeason(league, season);
-        if (std::string(damage) == "missing")
-            fs::remove(league / "name1.rdm");
-        else
-            lf::replaceFile(league / "name2.rdm", "");
+        c.damage(*this);
         const std::string before = files();
         uitest::Child retire(programs / "retire", league);
         answer("Setting Up The New Season");
-        answer(std::string(damage) == "missing" ? "name1.rdm" : "name2.rdm");
-        EXPECT_TRUE(retire.waitForExit(Deadline)) << damage;
-        EXPECT_EQ(files(), before) << damage;
+        answer(c.named);
+        EXPECT_TRUE(retire.waitForExit(Deadline)) << c.what;
+        EXPECT_EQ(files(), before) << c.what;
     }
     EXPECT_FALSE(fs::exists(league / "started-fixtures"));
 }

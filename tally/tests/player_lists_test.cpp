@@ -71,6 +71,19 @@ TEST(PlayerLists, ListSortsOnKeyAndShowsOnlyPlayersWithFigures) {
     EXPECT_EQ(receiving[0], " ");
 }
 
+TEST(PlayerLists, LongKickReturnAverageRanksFirst) {
+    // A single 98-yard return keys at 98000, beyond a 16-bit key.
+    std::vector<StatRow> rows = {
+        {"A Steady", stats({{36, 30}, {37, 700}})},
+        {"B Once", stats({{36, 1}, {37, 98}})},
+    };
+    std::vector<int> order{0, 1};
+    auto lines = listCategory(Category::KickReturns, rows, order);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2].substr(0, 6), "B Once");
+    EXPECT_EQ(categoryKey(Category::KickReturns, rows[1].s), 98000);
+}
+
 TEST(PlayerLists, ExtraPointRateRoundsPerThousand) {
     EXPECT_EQ(extraPointsLine("K Foot", stats({{54, 7}, {55, 8}, {67, 1}})),
               "K Foot                 7     8     0   875     1");

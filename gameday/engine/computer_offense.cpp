@@ -101,7 +101,7 @@ std::string computerOffensiveEntry(Game& g) {
 
   const int kick = rating(s, s.offense, 49, 13);
   const auto range = [&](int m) {
-    return s.ballOn > m - kick - 2 * off.windFor + powInt(2, s.weather.precipitation);
+    return s.ballOn > m - kick - 2 * off.windFor + pow2(s.weather.precipitation);
   };
   const auto puntOrKick = [&]() { return std::string(s.ballOn > 69 ? "FG" : "PU"); };
 
@@ -196,15 +196,15 @@ std::string computerOffensiveEntry(Game& g) {
     const int k = code10 <= 13 ? 2 : 3;
     w[0] = r(1, 4) + r(1, k);
     for (int c = 2; c <= 4; ++c)
-      w[c - 1] = lf::round_half_even(powInt(2, r(c, 4)) + kPow15[std::clamp(r(c, k), 0, 10)]);
+      w[c - 1] = lf::round_half_even(pow2(r(c, 4)) + kPow15[std::clamp(r(c, k), 0, 10)]);
     if ((s.down == 3 || s.down == 4) && s.yardsToGo >= 3) w[0] = 0;
   } else if (code10 == 17 || code10 == 18) {
-    for (int c = 5; c <= 10; ++c) w[c - 1] = powInt(2, r(c, 3));
+    for (int c = 5; c <= 10; ++c) w[c - 1] = pow2(r(c, 3));
   } else if (code10 == 19) {
-    for (int c = 2; c <= 4; ++c) w[c - 1] = 1 + powInt(2, r(c, 5));
+    for (int c = 2; c <= 4; ++c) w[c - 1] = 1 + pow2(r(c, 5));
   } else {
     const int k = code10 <= 24 ? 4 : code10 <= 29 ? 6 : code10 <= 35 ? 2 : 3;
-    for (int c = 2; c <= 10; ++c) w[c - 1] = r(c, k) + powInt(2, r(c, 6));
+    for (int c = 2; c <= 10; ++c) w[c - 1] = r(c, k) + pow2(r(c, 6));
   }
   const int runner = weighted(g.rnd, w, 10);
   const int formation =

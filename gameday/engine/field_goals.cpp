@@ -141,7 +141,7 @@ void fieldGoal(Game& g) {
 
   p.kick = true;
   const int kickRating = rating(s, s.offense, kicker, 13);
-  const int sf = s.side[s.offense].windFor - powInt(2, s.weather.precipitation) +
+  const int sf = s.side[s.offense].windFor - pow2(s.weather.precipitation) +
                  sign(kickRating - g.u(5)) + s.lastWeatherFactor;
   int f;
   if (s.partialBlock) {

@@ -27,7 +27,7 @@ int chooseReturner(Game& g, int sideNo, int k, int fallbackBase, int fallbackRan
   int w[kRosterSize + 1] = {};
   for (int i = 1; i <= kRosterSize; ++i) {
     const int r = rating(s, sideNo, i, k);
-    if (r > 0) total += w[i] = powInt(2, r);
+    if (r > 0) total += w[i] = pow2(r);
   }
   if (total == 0) return fallbackBase + g.u(fallbackRange);
   const int x = g.u(total);

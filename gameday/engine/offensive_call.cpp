@@ -57,11 +57,6 @@ bool computerCoaches(const GameState& s, int side) {
 
 int sign(int v) { return (v > 0) - (v < 0); }
 
-int powInt(int base, int exp) {
-  int r = 1;
-  for (int i = 0; i < exp; ++i) r *= base;
-  return r;
-}
 
 void fillRunPlayWeights(GameState& s) {
   for (int side = 1; side <= 2; ++side)

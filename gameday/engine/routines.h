@@ -25,7 +25,7 @@ struct GameAbandoned {};
 
 bool computerCoaches(const GameState& s, int side);
 int sign(int v);
-int powInt(int base, int exp);
+inline int pow2(int exp) { return exp <= 0 ? 1 : 1 << exp; }
 
 // Texts and logs.
 void logText(Game& g, const std::string& text);   // print a play text

@@ -43,16 +43,19 @@ std::string clockText(int secondsLeft) {
 }
 
 std::string eventPrefix(const GameState& g) {
+  // " 1  14:05  CODE   35  ": quarter with a sign place, clock, code, yards to goal.
   const int l = std::max(g.secondsLeft, 0);
-  std::string code = g.side[g.offense].code;
-  code.resize(4, ' ');
   std::string p = signPlace(g.quarter);
+  p.reserve(p.size() + 18);
   p += "  ";
-  p += rightAligned(l / 60, 2);
+  const int minutes = l / 60;
+  p += minutes >= 10 ? static_cast<char>('0' + minutes / 10 % 10) : ' ';
+  p += static_cast<char>('0' + minutes % 10);
   p += ':';
   p += twoDigits(l % 60);
   p += "  ";
-  p += code;
+  const std::string& code = g.side[g.offense].code;
+  for (size_t i = 0; i < 4; ++i) p += i < code.size() ? code[i] : ' ';
   p += ' ';
   p += rightAligned(g.yardsToGoal, 3);
   p += "  ";
@@ -94,7 +97,10 @@ ScoreboardView scoreboardView(const GameState& g) {
 void logText(Game& g, const std::string& text) {
   GameState& s = g.s;
   if (!s.eventLineOpen) {
-    s.events.push_back(eventPrefix(s) + text);
+    std::string line = eventPrefix(s);
+    line.reserve(line.size() + text.size() + 96);
+    line += text;
+    s.events.push_back(std::move(line));
     s.eventLineOpen = true;
   } else {
     std::string& line = s.events.back();

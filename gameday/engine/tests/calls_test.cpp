@@ -37,7 +37,9 @@ TEST_F(EngineTest, OffensiveCallsAreValidatedAndFindTheirCarrier) {
     bool valid = false;
     run({}, [&](fb::Game& g) { valid = fb::applyOffensiveCall(g, c.entry); });
     EXPECT_EQ(valid, c.valid);
-    if (valid) EXPECT_EQ(s.play.ballCarrier, c.carrier);
+    if (valid) {
+      EXPECT_EQ(s.play.ballCarrier, c.carrier);
+    }
   }
 }
 
@@ -70,7 +72,9 @@ TEST_F(EngineTest, FreeSafetyBlitzFromThe32SwapsPlaceElevenWithADrawnBack) {
     EXPECT_EQ(l[4], 35);
     EXPECT_EQ(l[6], 47);
     EXPECT_EQ(l[11], c.place11);
-    if (c.moved != 11) EXPECT_EQ(l[c.moved], 45);
+    if (c.moved != 11) {
+      EXPECT_EQ(l[c.moved], 45);
+    }
   }
 }
 

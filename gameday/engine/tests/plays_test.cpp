@@ -73,7 +73,7 @@ TEST_F(EngineTest, FumblesAreRecoveredByTheDefenceAtPlacesSetByKindAndGain) {
     s.ballOn = 50;
     s.play.yards = c.yards;
     s.play.seconds = 5;
-    run({{1000, 1000}, {double(c.range), double(c.range)}, {5984, 5984}, {3, 1}},
+    run({{1000, 1000}, {c.range, double(c.range)}, {5984, 5984}, {3, 1}},
         [&](fb::Game& g) { fb::fumble(g, c.kind); });
     EXPECT_EQ(s.offense, 2);
     EXPECT_EQ(s.ballOn, 50);

@@ -72,7 +72,7 @@ TEST_F(EngineTest, SpeedAndKickingPlayOneBetterOnTurf) {
     EXPECT_EQ(fb::rating(s, 1, 1, 13), 5 + bonus);
     EXPECT_EQ(fb::rating(s, 1, 1, 2), 5);
   }
-  s.side[1].roster[1].ratings = "x";
+  s.side[1].roster[1].ratings.assign(1, 'x');
   EXPECT_EQ(fb::rating(s, 1, 1, 1), 0);
   EXPECT_EQ(fb::rating(s, 1, 1, 9), 0);
 }

@@ -103,6 +103,10 @@ TEST(WholeGame, IdentitiesHoldOverManySeededGames) {
   playMany(fbtest::tables(), 400);
 }
 
+TEST(WholeGame, IdentitiesHoldWithTheShippedTables) {
+  playMany(fb::loadTables(std::string(VELTRAN_SOURCE_DIR) + "/data"), 300);
+}
+
 // Humans coach both sides and let the computer make every call ("0"); every
 // window is answered as a person might.
 class HumanSeam : public WatchingSeam {
@@ -122,7 +126,7 @@ class HumanSeam : public WatchingSeam {
   }
   char kickoffForm(const GameState&, const fb::KickoffView&) override { return "DSO"[++kicks % 3]; }
   int kickDefenceForm(const GameState&, const fb::KickDefenceView&) override { return ++kickDefences % 2; }
-  fb::ConversionAnswer conversionForm(const GameState&, const fb::ConversionView& v) override {
+  fb::ConversionAnswer conversionForm(const GameState&, const fb::ConversionView&) override {
     ++conversions;
     return {conversions % 2 ? 'S' : 'D', false};
   }

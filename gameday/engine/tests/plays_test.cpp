@@ -83,6 +83,46 @@ TEST_F(EngineTest, FumblesAreRecoveredByTheDefenceAtPlacesSetByKindAndGain) {
   }
 }
 
+TEST_F(EngineTest, ReversesLoseLuckAfterTheThird) {
+  // WR 1's speed is 1; a luck draw of 1 is even, unless four reverses lower it.
+  ASSERT_EQ(fb::rating(s, 1, 10, 3), 1);
+  for (int before : {0, 3}) {
+    call("1742");
+    s.side[1].reversesUsed = before;
+    run({{5, 1}, {135, 50}, {6, 1}, {6, 1}, {6, 1}, {4, 1}}, [](fb::Game& g) { fb::runYardage(g); });
+    EXPECT_EQ(s.play.yards, fbtest::tables().reverse[3][before == 3 ? 4 : 3]);
+    EXPECT_EQ(s.side[1].reversesUsed, before + 1);
+  }
+}
+
+TEST_F(EngineTest, VisitorsEarlyDownRunsAreCutByATenthRoundedToEven) {
+  fb::Tables t = fbtest::tables();
+  for (auto& row : t.matchup) row.fill(0);
+  struct Case { int table, side, down, yards; };
+  for (const Case c : {Case{5, 1, 1, 4}, Case{7, 1, 2, 6}, Case{7, 1, 3, 7}, Case{7, 2, 1, 7}}) {
+    t.rushing[1][4] = c.table;
+    s.offense = c.side, s.defense = 3 - c.side;
+    s.down = c.down;
+    s.play.ballCarrier = 6;
+    const int run = fb::rating(s, c.side, 6, 4);
+    lf::Random rnd = lf::Random::scripted({{2, 1}, {1120, 1}, {1050, 1}, {5, double(run)}});
+    fb::Game g{s, t, rnd, seam};
+    EXPECT_EQ(fb::runGain(g, t.hbPlunge, 1, 0), c.yards) << c.table << " " << c.side << " " << c.down;
+  }
+}
+
+TEST_F(EngineTest, LongRunLuckIsDrawnFromSixForTheVisitorAndFiveAtHome) {
+  for (int side : {1, 2}) {
+    s.offense = side, s.defense = 3 - side;
+    s.down = 3;
+    s.play.ballCarrier = 6;
+    // A long run (beyond the short total of 1050), index 10 of the long table.
+    run({{2, 1}, {1120, 1120}, {70, 26}, {7 - side, 1}}, [](fb::Game& g) {
+      EXPECT_EQ(fb::runGain(g, g.t.hbEndRun, 3, 0), 10 + fb::sign(fb::rating(g.s, g.s.offense, 6, 3) - 1));
+    });
+  }
+}
+
 TEST_F(EngineTest, RunReachingTheGoalLinePrintsNoTacklerAndCreditsNoTackle) {
   call("1525");
   s.ballOn = 96;

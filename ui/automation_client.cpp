@@ -209,6 +209,15 @@ Result select(const Window& window, const std::string& controlName, int index) {
     return send(window, {{"op", "select"}, {"control", QString::fromStdString(controlName)}, {"index", index}});
 }
 
+Result doubleClick(const Window& window, const std::string& controlName) {
+    return send(window, {{"op", "click"}, {"control", QString::fromStdString(controlName)}, {"double", true}});
+}
+
+Result doubleClickItem(const Window& window, const std::string& listName, int index) {
+    return send(window,
+                {{"op", "select"}, {"control", QString::fromStdString(listName)}, {"index", index}, {"double", true}});
+}
+
 Result setText(const Window& window, const std::string& controlName, const std::string& text) {
     return send(window, {{"op", "settext"},
                          {"control", QString::fromStdString(controlName)},

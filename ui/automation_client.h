@@ -51,6 +51,9 @@ Result clickControl(const Window& window, const std::string& controlName);
 Result clickWindow(const Window& window);
 Result sendKeys(const Window& window, const std::string& keys);
 Result select(const Window& window, const std::string& controlName, int index);
+// A double click on a control (a text box, a label, a button), or on line index of a list.
+Result doubleClick(const Window& window, const std::string& controlName);
+Result doubleClickItem(const Window& window, const std::string& listName, int index);
 Result setText(const Window& window, const std::string& controlName, const std::string& text);
 Result activate(const Window& window);
 Result close(const Window& window);

@@ -220,15 +220,20 @@ void queue(std::function<void()> action) {
     QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
 }
 
-void mouseClick(QWidget* target) {
+// The events of a left click at local (the widget's centre when null), or of a double click.
+void mouseClick(QWidget* target, bool twice = false, QPointF local = {}) {
     QPointer<QWidget> w = target;
-    const QPointF local = QRectF(w->rect()).center();
+    if (local.isNull()) local = QRectF(w->rect()).center();
     const QPointF global = w->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    if (w.isNull()) return;
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
+    const QEvent::Type downs[] = {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick};
+    for (int i = 0; i < (twice ? 2 : 1); ++i) {
+        QMouseEvent down(downs[i], local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &down);
+        if (w.isNull()) return;
+        QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &up);
+        if (w.isNull()) return;
+    }
 }
 
 QWidget* keyTarget(QWidget* window) {
@@ -303,10 +308,11 @@ QJsonObject listWindows() {
 QJsonObject clickRequest(QWidget* window, const QJsonObject& request) {
     const QString name = request.value("control").toString();
     const QString caption = request.value("caption").toString();
+    const bool twice = request.value("double").toBool();
     if (name.isEmpty() && !request.contains("caption")) {
         QPointer<QWidget> target = window;
-        queue([target] {
-            if (target) mouseClick(target);
+        queue([target, twice] {
+            if (target) mouseClick(target, twice);
         });
         return success();
     }
@@ -315,12 +321,13 @@ QJsonObject clickRequest(QWidget* window, const QJsonObject& request) {
     if (!control->isEnabled() || !control->isVisible())
         return failure("control " + control->objectName() + " is disabled or hidden");
     QPointer<QWidget> target = control;
-    queue([target] {
+    queue([target, twice] {
         if (target.isNull()) return;
-        if (auto* button = qobject_cast<QAbstractButton*>(target.data()))
+        auto* button = qobject_cast<QAbstractButton*>(target.data());
+        if (button != nullptr && !twice)
             button->click();
         else
-            mouseClick(target);
+            mouseClick(target, twice);
     });
     return success();
 }
@@ -345,8 +352,16 @@ QJsonObject selectRequest(QWidget* window, const QJsonObject& request) {
     if (auto* list = qobject_cast<QListWidget*>(control)) {
         if (index < 0 || index >= list->count()) return failure("no item " + QString::number(index) + " in " + name);
         QPointer<QListWidget> target = list;
-        queue([target, index] {
+        const bool twice = request.value("double").toBool();
+        queue([target, index, twice] {
             if (target.isNull()) return;
+            if (twice) {
+                // A real double click on the line, so every handler of one sees it.
+                QListWidgetItem* item = target->item(index);
+                target->scrollToItem(item);
+                mouseClick(target->viewport(), true, QRectF(target->visualItemRect(item)).center());
+                return;
+            }
             target->setCurrentRow(index);
             if (target) emit target->itemClicked(target->item(index));
         });

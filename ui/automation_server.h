@@ -1,7 +1,8 @@
 #pragma once
 // The automation server: serves this process's windows on "<folder>/<pid>.sock", one JSON
 // object per line each way (windows, click, keys, select, settext, activate, close, topmost;
-// and grab, which saves a PNG picture of a window to "file").
+// and grab, which saves a PNG picture of a window to "file"). "double":true on click or
+// select makes it a double click (on a list: on line index).
 // Actions run as queued calls after the reply, so they may open modal windows; requests are
 // served inside modal windows' nested loops as well.
 #include <QJsonObject>

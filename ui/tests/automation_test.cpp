@@ -56,8 +56,8 @@ TEST(Automation, AnsweredDuringALongComputationThatStaysResponsive) {
 
 // A form with a list, a drop-down and a text box; what the client chose, read back after OK.
 struct Chosen {
-    int row = -1, clicked = -1, combo = -1;
-    QString text;
+    int row = -1, clicked = -1, doubled = -1, combo = -1;
+    QString text, selectedText;
 };
 
 TEST(Automation, ListsDropDownsTextsAndErrors) {
@@ -73,6 +73,8 @@ TEST(Automation, ListsDropDownsTextsAndErrors) {
             EXPECT_TRUE(au::select(*form, "lstTeams", 2).ok);
             EXPECT_TRUE(au::select(*form, "cboWeek", 1).ok);
             EXPECT_TRUE(au::setText(*form, "txtCity", "Northgate").ok);
+            EXPECT_TRUE(au::doubleClick(*form, "txtCity").ok);
+            EXPECT_TRUE(au::doubleClickItem(*form, "lstTeams", 1).ok);
             EXPECT_TRUE(au::setTopmost(*form, true).ok);
 
             au::Window gone = *form;
@@ -99,7 +101,7 @@ TEST(Automation, ListsDropDownsTextsAndErrors) {
                     return form && form->topmost;
                 },
                 10000));
-            EXPECT_EQ(au::findControl(*form, "lstTeams")->selected, 2);
+            EXPECT_EQ(au::findControl(*form, "lstTeams")->selected, 1);
             EXPECT_EQ(au::listWindows().front().title, "Pick Team");
             EXPECT_TRUE(au::click(*form, "OK").ok);
         },
@@ -120,15 +122,21 @@ TEST(Automation, ListsDropDownsTextsAndErrors) {
             for (QWidget* w : std::initializer_list<QWidget*>{list, combo, city, ok}) layout->addWidget(w);
             Chosen result;
             QObject::connect(list, &QListWidget::itemClicked, [&](QListWidgetItem* item) { result.clicked = list->row(item); });
+            QObject::connect(list, &QListWidget::itemDoubleClicked,
+                             [&](QListWidgetItem* item) { result.doubled = list->row(item); });
             QObject::connect(ok, &QPushButton::clicked, &form, &QDialog::accept);
             ui::showModal(form);
             result.row = list->currentRow();
             result.combo = combo->currentIndex();
             result.text = city->text();
+            result.selectedText = city->selectedText();
             return result;
         });
-    EXPECT_EQ(chosen.row, 2);
-    EXPECT_EQ(chosen.clicked, 2);
+    // Line 2 chosen, then line 1 double-clicked.
+    EXPECT_EQ(chosen.row, 1);
+    EXPECT_EQ(chosen.clicked, 1);
+    EXPECT_EQ(chosen.doubled, 1);
+    EXPECT_EQ(chosen.selectedText, QString("Northgate"));
     EXPECT_EQ(chosen.combo, 1);
     EXPECT_EQ(chosen.text, QString("Northgate"));
 }

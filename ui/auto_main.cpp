@@ -1,8 +1,11 @@
 // veltran-auto: the window automation from the command line.
 //   veltran-auto windows
-//   veltran-auto click "<title>" "<caption>"        keys "<title>" "1221{ENTER}"
-//   veltran-auto select "<title>" <control> <n>     settext "<title>" <control> "<text>"
-//   veltran-auto activate|close "<title>"           wait "<title>" [ms]   gone "<title>" [ms]
+//   veltran-auto click "<title>" "<caption or control name>"
+//   veltran-auto keys "<title>" "1221{ENTER}"
+//   veltran-auto select "<title>" <control> <n>
+//   veltran-auto settext "<title>" <control> "<text>"
+//   veltran-auto activate|close "<title>"
+//   veltran-auto wait|gone "<title>" [ms]
 //   veltran-auto grab "<title>" picture.png
 // Titles may hold the patterns * ? #. The exit code is 0 on success, 1 on failure.
 #include <cstdio>
@@ -66,7 +69,11 @@ int main(int argc, char** argv) {
     if (op == "wait") return 0;
     if (op == "activate") return report(au::activate(*window));
     if (op == "close") return report(au::close(*window));
-    if (op == "click" && argc == 4) return report(au::click(*window, argv[3]));
+    if (op == "click" && argc == 4) {
+        // A caption, else a control name.
+        const au::Control* control = au::findControl(*window, argv[3]);
+        return report(control ? au::clickControl(*window, control->id) : au::click(*window, argv[3]));
+    }
     if (op == "keys" && argc == 4) return report(au::sendKeys(*window, argv[3]));
     if (op == "select" && argc == 5) return report(au::select(*window, argv[3], std::atoi(argv[4])));
     if (op == "grab" && argc == 4)

@@ -416,6 +416,11 @@ public:
 
 private:
     static void serve(QLocalSocket* socket) {
+        // Requests are short; a client that sends megabytes without a line end is not one of ours.
+        if (!socket->canReadLine() && socket->bytesAvailable() > (1 << 20)) {
+            socket->abort();
+            return;
+        }
         while (socket->canReadLine()) {
             const QByteArray line = socket->readLine();
             QJsonParseError error{};

@@ -4,21 +4,32 @@
 // automation socket, and through the widgets themselves for what the socket does not
 // carry (sliders, drops, double-clicks).
 #include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
 #include <QMetaObject>
+#include <QMimeData>
+#include <QSlider>
 #include <QWidget>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <functional>
 #include <future>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
+#include "rosterdesk/editor.h"
 #include "ui/automation_client.h"
+#include "ui/drag_label.h"
+#include "ui/program.h"
 
 namespace testsupport {
 
@@ -53,7 +64,8 @@ inline au::Window waitUntil(const std::string& title, const std::function<bool(c
     std::string shown;
     for (const au::Window& w : au::listWindows()) {
         shown += "\n  \"" + w.title + "\"" + (w.blocked ? " (blocked)" : "");
-        for (const au::Control& c : w.controls) shown += " [" + c.text + "]";
+        for (const au::Control& c : w.controls)
+            shown += " [" + c.text + (c.items.empty() ? "" : " +" + std::to_string(c.items.size()) + " items") + "]";
     }
     throw UserStuck("no window \"" + title + "\"" + what + "; shown:" + shown);
 }
@@ -97,18 +109,26 @@ inline void setText(const std::string& title, const std::string& name, const std
     if (!r.ok) throw UserStuck("settext " + name + ": " + r.error);
 }
 
-// Runs f on the main thread with the shown top-level window of that object name, and waits.
+// Runs f on the main thread with the shown top-level window of that object name that no
+// modal window blocks, once there is one, and waits for it to finish.
 inline void onWindow(const QString& windowName, std::function<void(QWidget&)> f) {
-    std::promise<void> done;
-    QMetaObject::invokeMethod(qApp, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->objectName() == windowName) {
-                f(*w);
-                break;
-            }
-        done.set_value();
-    }, Qt::QueuedConnection);
-    done.get_future().wait();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(Deadline);
+    while (std::chrono::steady_clock::now() < end) {
+        std::promise<bool> done;
+        QMetaObject::invokeMethod(qApp, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->objectName() == windowName && (modal == nullptr || modal == w)) {
+                    f(*w);
+                    done.set_value(true);
+                    return;
+                }
+            done.set_value(false);
+        }, Qt::QueuedConnection);
+        if (done.get_future().get()) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    throw UserStuck("no window " + windowName.toStdString() + " to work in");
 }
 
 // Runs editor() on this thread while user() works it from another. A user that gets stuck
@@ -135,5 +155,76 @@ inline int withUser(const std::function<void()>& user, const std::function<int()
     thread.join();
     return code;
 }
+
+inline const std::string Menu = "Edit Teams Or Players";
+
+inline void setSlider(const QString& window, const QString& slider, int value) {
+    onWindow(window, [&](QWidget& w) { w.findChild<QSlider*>(slider)->setValue(value); });
+}
+
+// Drops one label of a window onto another, as Qt delivers a drop.
+inline void dropLabel(const QString& window, const QString& from, const QString& to) {
+    onWindow(window, [&](QWidget& w) {
+        auto* source = w.findChild<ui::DragLabel*>(from);
+        auto* target = w.findChild<ui::DragLabel*>(to);
+        std::unique_ptr<QMimeData> data(source->dragData());
+        QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    });
+}
+
+inline void doubleClickRow(const QString& window, const QString& list, int row) {
+    onWindow(window, [&](QWidget& w) {
+        auto* l = w.findChild<QListWidget*>(list);
+        emit l->itemDoubleClicked(l->item(row));
+    });
+}
+
+// The test process as the program, with an automation folder of its own.
+inline ui::Program& program() {
+    static ui::Program* p = [] {
+        const auto run = std::filesystem::temp_directory_path() / ("rd_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(run);
+        ::chmod(run.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "rosterdesk_tests";
+        static char* argv[] = {name, nullptr};
+        return new ui::Program(argc, argv, "rosterdesk");
+    }();
+    return *p;
+}
+
+// The editor run in a league folder as its working directory, with a stand-in lobby there.
+struct EditorSession {
+    std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::path league;
+
+    void enter(const std::filesystem::path& dir) {
+        league = dir;
+        program();
+        std::ofstream(dir / "lobby") << "#!/bin/sh\ntouch lobby-started\n";
+        std::filesystem::permissions(dir / "lobby", std::filesystem::perms::owner_all);
+        std::filesystem::current_path(dir);
+    }
+    void leave() { std::filesystem::current_path(home); }
+
+    // Runs the editor with the user, who leaves it through the menu's "Exit".
+    void run(const std::function<void()>& user) {
+        EXPECT_EQ(withUser(user, newedit::runEditor), 0);
+        EXPECT_TRUE(lobbyStarted());
+    }
+    bool lobbyStarted() const {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(Deadline);
+        while (!std::filesystem::exists(league / "lobby-started")) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return true;
+    }
+};
 
 }  // namespace testsupport

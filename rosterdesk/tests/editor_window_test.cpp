@@ -1,81 +1,34 @@
-#include <QApplication>
-#include <QDropEvent>
-#include <QListWidget>
-#include <QMimeData>
-#include <QSlider>
-
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sys/stat.h>
 
 #include "leaguefiles/fixed_field.h"
 #include "leaguefiles/record_file.h"
-#include "rosterdesk/editor.h"
 #include "rosterdesk/tests/editor_user.h"
 #include "rosterdesk/tests/small_league.h"
-#include "ui/drag_label.h"
-#include "ui/program.h"
 
 namespace fs = std::filesystem;
 using namespace testsupport;
 
 namespace {
 
-// The test process as the program, with an automation folder of its own.
-ui::Program& program() {
-    static ui::Program* p = [] {
-        const fs::path run = fs::temp_directory_path() / ("rd_" + std::to_string(::getpid()));
-        fs::create_directories(run);
-        ::chmod(run.c_str(), 0700);
-        ::setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
-        static int argc = 1;
-        static char name[] = "rosterdesk_tests";
-        static char* argv[] = {name, nullptr};
-        return new ui::Program(argc, argv, "rosterdesk");
-    }();
-    return *p;
-}
-
-// The editor run on the small league, in its folder, with a stand-in lobby there.
-struct Editor : SmallLeague {
-    fs::path home = fs::current_path();
+// The editor run on the small league.
+struct Editor : SmallLeague, EditorSession {
     void SetUp() override {
         SmallLeague::SetUp();
-        program();
-        std::ofstream(dir / "lobby") << "#!/bin/sh\ntouch lobby-started\n";
-        fs::permissions(dir / "lobby", fs::perms::owner_all);
-        fs::current_path(dir);
+        enter(dir);
     }
     void TearDown() override {
-        fs::current_path(home);
+        leave();
         SmallLeague::TearDown();
-    }
-    // Runs the editor with the user, who leaves it through the menu's "Exit".
-    void run(const std::function<void()>& user) {
-        EXPECT_EQ(withUser(user, newedit::runEditor), 0);
-        EXPECT_TRUE(lobbyStarted());
-    }
-    bool lobbyStarted() const {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(Deadline);
-        while (!fs::exists(dir / "lobby-started"))
-            if (std::chrono::steady_clock::now() > end) return false;
-            else std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return true;
     }
     std::vector<lf::TeamRecord> teamFile() const { return lf::readAll<lf::TeamRecord>(dir / "TEST.tms"); }
 };
-
-const std::string Menu = "Edit Teams Or Players";
 
 // Picks team t of the small league in the chooser (its names sort in team order).
 void chooseTeam(int t) {
     select("Select Team", "cboTeam", t);
     click("Select Team", "OK");
-}
-
-void setSlider(const QString& window, const QString& slider, int value) {
-    onWindow(window, [&](QWidget& w) { w.findChild<QSlider*>(slider)->setValue(value); });
 }
 
 TEST_F(Editor, TeamDataCancelKeepsTheFormThenYesSavesExactlyTheEdits) {
@@ -136,19 +89,8 @@ TEST_F(Editor, DepthChartDropWithinAPositionIsSaved) {
         auto chart = waitUnblocked(title);
         EXPECT_EQ(control(chart, "lblPlayer_0").text, "QB F2s1 L2s1 (3)");
         EXPECT_EQ(control(chart, "lblPlayer_49").text, "PU F2s50 L2s50");
-        onWindow("Depthchart", [](QWidget& w) {
-            auto drop = [&](const char* from, const char* to) {
-                auto* source = w.findChild<ui::DragLabel*>(from);
-                auto* target = w.findChild<ui::DragLabel*>(to);
-                std::unique_ptr<QMimeData> data(source->dragData());
-                QDragEnterEvent enter(QPoint(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(target, &enter);
-                QDropEvent event(QPointF(4, 4), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(target, &event);
-            };
-            drop("lblPlayer_7", "lblPlayer_5");  // HB3 onto HB1
-            drop("lblPlayer_0", "lblPlayer_3");  // a quarterback onto a fullback
-        });
+        dropLabel("Depthchart", "lblPlayer_7", "lblPlayer_5");  // HB3 onto HB1
+        dropLabel("Depthchart", "lblPlayer_0", "lblPlayer_3");  // a quarterback onto a fullback
         chart = waitUnblocked(title);
         EXPECT_EQ(control(chart, "lblPlayer_5").text, "HB F2s8 L2s8");
         EXPECT_EQ(control(chart, "lblPlayer_7").text, "HB F2s6 L2s6");
@@ -253,12 +195,7 @@ TEST_F(Editor, RosterPrintsToTheDefaultFileInTheArchive) {
 TEST_F(Editor, TradeRefusesOneTeamThenExchangesTwoQuarterbacks) {
     const auto before = playerFile();
     const std::string title = "Trade Player";
-    auto doubleClick = [](int row) {
-        onWindow("Trade", [row](QWidget& w) {
-            auto* list = w.findChild<QListWidget*>("lstTrade");
-            emit list->itemDoubleClicked(list->item(row));
-        });
-    };
+    auto doubleClick = [](int row) { doubleClickRow("Trade", "lstTrade", row); };
     run([&] {
         click(Menu, "Trade Player");
         auto trade = waitUnblocked(title);

@@ -8,6 +8,12 @@
 #include "leaguefiles/record_file.h"
 
 namespace retire::testing {
+namespace {
+
+// stem and number, appended (g++ 12 warns falsely on literal + std::string here).
+std::string numbered(const char* stem, int n) { return std::string(stem).append(std::to_string(n)); }
+
+}  // namespace
 
 Season fixtureSeason(int teams, const std::string& ratings, int years) {
     Season s;
@@ -20,16 +26,16 @@ Season fixtureSeason(int teams, const std::string& ratings, int years) {
     s.league.state = 2;
     s.teams.resize(teams);
     for (int t = 1; t <= teams; ++t) {
-        s.teams[t - 1].setCity("City" + std::to_string(t));
-        s.teams[t - 1].setNickname("Team" + std::to_string(t));
+        s.teams[t - 1].setCity(numbered("City", t));
+        s.teams[t - 1].setNickname(numbered("Team", t));
         s.teams[t - 1].setSettings("322222");
     }
     s.players.resize(teams * lf::SlotsPerTeam);
     for (int r = 1; r <= teams * lf::SlotsPerTeam; ++r) {
         lf::PlayerRecord& p = s.players[r - 1];
         p.setPosition(lf::groupOfSlot(lf::teamSlotOfRecord(r).slot).code);
-        p.setFirstName("F" + std::to_string(r));
-        p.setLastName("L" + std::to_string(r));
+        p.setFirstName(numbered("F", r));
+        p.setLastName(numbered("L", r));
         p.setNumber(lf::teamSlotOfRecord(r).slot);
         p.setYears(years);
         p.setRatingsText(ratings);

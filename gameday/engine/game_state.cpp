@@ -5,18 +5,6 @@
 
 namespace fb {
 
-int rating(const GameState& g, int side, int player, int k) {
-  const std::string& r = g.side[side].roster[player].ratings;
-  int v = 0;
-  if (k >= 1 && k <= static_cast<int>(r.size())) {
-    const char c = r[k - 1];
-    if (c >= '0' && c <= '9') v = c - '0';
-  }
-  // Speed and kicking play one better on artificial turf.
-  if ((k == 3 || k == 13) && (g.weather.surface == 2 || g.weather.surface == 3)) ++v;
-  return v;
-}
-
 int injuryQuarters(const Player& p) {
   // Leading blanks, an optional sign, digits; anything else ends the number.
   size_t i = 0;

@@ -176,7 +176,19 @@ struct GameState {
 };
 
 // Small access routines every part of the engine shares.
-int rating(const GameState& g, int side, int player, int k);
+
+// Rating k (1..15) of a player; a non-digit reads 0. Speed and kicking play one
+// better on artificial turf.
+inline int rating(const GameState& g, int side, int player, int k) {
+  const std::string& r = g.side[side].roster[player].ratings;
+  int v = 0;
+  if (k >= 1 && k <= static_cast<int>(r.size())) {
+    const char c = r[k - 1];
+    if (c >= '0' && c <= '9') v = c - '0';
+  }
+  if ((k == 3 || k == 13) && (g.weather.surface == 2 || g.weather.surface == 3)) ++v;
+  return v;
+}
 int injuryQuarters(const Player& p);
 void addStat(GameState& g, int side, int player, int index, int amount);
 void recordLongest(GameState& g, int side, int player, int index, int value);

@@ -285,8 +285,10 @@ void typeKeys(QPointer<QWidget> window, std::vector<Keystroke> keys, size_t next
     if (into == nullptr || !into->isVisible() || isBlocked(into)) into = QApplication::activeModalWidget();
     if (into == nullptr) into = QApplication::activeWindow();
     if (into == nullptr) return;
-    typeKey(keyTarget(into), keys[next]);
+    // The next key is queued first: if this one opens a modal window, that window's loop types it.
+    const Keystroke key = keys[next];
     queue([window, keys = std::move(keys), next] { typeKeys(window, keys, next + 1); });
+    typeKey(keyTarget(into), key);
 }
 
 void activate(QWidget* window) { bringToFront(*window); }

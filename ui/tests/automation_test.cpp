@@ -18,6 +18,7 @@
 
 #include "ui/automation_client.h"
 #include "ui/automation_folder.h"
+#include "ui/message_box.h"
 #include "ui/modal_form.h"
 #include "ui/program.h"
 #include "ui/tests/process_support.h"
@@ -52,6 +53,34 @@ TEST(Automation, AnsweredDuringALongComputationThatStaysResponsive) {
     while (!answered && std::chrono::steady_clock::now() < deadline) ui::stayResponsive();
     client.join();
     EXPECT_TRUE(answered);
+}
+
+TEST(Automation, KeysAfterOneThatOpensAModalWindowGoToThatWindow) {
+    uitest::program();
+    QString call, answer;
+    uitest::withClient(
+        [] {
+            const auto form = au::waitForWindow("Make Call", 10000, "form");
+            ASSERT_TRUE(form);
+            EXPECT_TRUE(au::sendKeys(*form, "1221{ENTER}yes~").ok);
+        },
+        [&] {
+            QDialog form;
+            form.setWindowTitle("Make Call");
+            auto* box = new QLineEdit(&form);
+            box->setObjectName("txtCall");
+            new QVBoxLayout(&form);
+            form.layout()->addWidget(box);
+            QObject::connect(box, &QLineEdit::returnPressed, [&] {
+                call = box->text();
+                answer = ui::inputBox("Sure?", "Confirm").value_or("(cancelled)");
+                form.accept();
+            });
+            box->setFocus();
+            return ui::showModal(form);
+        });
+    EXPECT_EQ(call, QString("1221"));
+    EXPECT_EQ(answer, QString("yes"));
 }
 
 // A form with a list, a drop-down and a text box; what the client chose, read back after OK.

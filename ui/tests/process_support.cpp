@@ -24,6 +24,14 @@ void usePrivateRuntimeDir() {
         if (made == nullptr) throw std::runtime_error("cannot make a runtime folder");
         return std::string(made);
     }();
+    static const bool removedAtExit = [] {
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir, ignored);
+        });
+        return true;
+    }();
+    (void)removedAtExit;
     setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 }

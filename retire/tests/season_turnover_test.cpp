@@ -1,12 +1,18 @@
-// A whole turn of the season as the user makes it: a league from the shipped templates with a
-// finished season, closed with tally's "New Season", then retire and fixtures, each started
-// by the one before.
+// A whole turn of the season as the user makes it: a league from the shipped templates plays
+// its season, tally's "New Season" closes it, then retire and fixtures, each started by the
+// one before.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "commissioner/league_creation.h"
+#include "gameday/engine/game.h"
+#include "gameday/engine/seam.h"
+#include "gameday/engine/tables.h"
+#include "gameday/season/game_choice.h"
+#include "gameday/season/save_game.h"
+#include "gameday/season/week_display.h"
 #include "leaguefiles/depth_chart.h"
 #include "leaguefiles/record_file.h"
 #include "leaguefiles/schedule_record.h"
@@ -39,48 +45,36 @@ void install(const fs::path& dir) {
     }
 }
 
-// Plays the regular season on paper: each scheduled game gets a score, and the teams and
-// players their figures, as the game program would leave them; then the season is over.
-void finishSeason(const fs::path& dir, lf::Random& rng) {
-    lf::League league = lf::readLeague(file(dir, "lge"));
-    auto schedule = lf::readAll<lf::ScheduleRecord>(file(dir, "sch"));
-    auto teams = lf::readAll<lf::TeamRecord>(file(dir, "tms"));
-    auto players = lf::readAll<lf::PlayerRecord>(file(dir, "pla"));
-    for (int k = 1; k <= league.weeks * league.teams / 2; ++k) {
-        lf::ScheduleRecord& game = schedule[k - 1];
-        const int v = game.visitor(), h = game.home();
-        const int vs = rng.uniform(40) - 1, hs = rng.uniform(40) - 1;
-        game.setStatus('4');
-        game.setVisitorScore(vs);
-        game.setHomeScore(hs);
-        const int win = vs > hs ? v : hs > vs ? h : 0;
-        for (int t : {v, h}) {
-            const int other = t == v ? h : v;
-            lf::TeamRecord& team = teams[t - 1];
-            if (win == 0) {
-                team.setOwn(lf::stat::Ties, team.own(lf::stat::Ties) + 1);
-                team.setOpp(lf::stat::Ties, team.opp(lf::stat::Ties) + 1);
-            } else if (win == t) {
-                team.setOwn(lf::stat::Wins, team.own(lf::stat::Wins) + 1);
-            } else {
-                team.setOpp(lf::stat::Wins, team.opp(lf::stat::Wins) + 1);
-            }
-            team.setOwn(lf::stat::Points, team.own(lf::stat::Points) + (t == v ? vs : hs));
-            team.setOwn(lf::stat::LongestPass, std::max(team.own(lf::stat::LongestPass), vs + 20));
-            team.setH2hRecord(other, team.h2hRecord(other) + (win == 0 ? 101 : win == t ? 200 : 2));
+// The season played through, every game computer against computer and saved as the game
+// program saves it, postseason included, until the league reports the season complete.
+void playSeason(const fs::path& dir, lf::Random& rng) {
+    const fb::Tables tables = fb::loadTables(dir);
+    const season::ShowMessage quiet = [](const std::string&, const std::string&) {};
+    for (int played = 0; played < 100; ++played) {
+        season::SeasonLeague lg = season::openSeasonLeague(dir);
+        const auto display = season::openWeekDisplay(lg, quiet, rng);
+        if (!display) return;
+        const auto choice = season::chooseNextGame(lg, *display);
+        ASSERT_TRUE(choice) << "week " << display->week << " offers no game";
+        const auto teams = lf::readAll<lf::TeamRecord>(file(dir, "tms"));
+        const auto players = lf::readAll<lf::PlayerRecord>(file(dir, "pla"));
+        fb::GameSetup setup;
+        setup.teamNumber = {0, choice->visitorTeam, choice->homeTeam};
+        for (int side : {1, 2}) {
+            const int team = setup.teamNumber[side];
+            setup.team[side] = teams[team - 1];
+            for (int slot = 1; slot <= lf::SlotsPerTeam; ++slot)
+                setup.players[side][slot - 1] = players[lf::playerRecordNumber(team, slot) - 1];
         }
+        setup.gameType = choice->gameType;
+        setup.week = choice->week;
+        setup.leagueTitle = lg.league.title;
+        fb::GameState game;
+        fb::AutoSeam seam;
+        fb::playGame(game, setup, tables, rng, seam);
+        season::saveGameResults(game, dir, choice->record);
     }
-    for (lf::PlayerRecord& p : players) {
-        p.setStat(lf::stat::RushYards, rng.uniform(1200));
-        p.setStat(lf::stat::LongestRush, rng.uniform(90));
-        p.setStat(lf::stat::Tackles, rng.uniform(80));
-        p.setInjury(rng.uniform(4) - 1);
-    }
-    lf::writeAll(file(dir, "sch"), schedule);
-    lf::writeAll(file(dir, "tms"), teams);
-    lf::writeAll(file(dir, "pla"), players);
-    league.state = 2;
-    lf::writeLeagueCommaForm(file(dir, "lge"), league);
+    FAIL() << "the season never ended";
 }
 
 au::Window window(const std::string& title, const std::string& windowClass = {}) {
@@ -108,7 +102,7 @@ void answer(const std::string& text) {
     EXPECT_TRUE(au::click(*box, "OK").ok);
 }
 
-TEST(SeasonTurnover, AFinishedSeasonBecomesAValidSecondSeason) {
+TEST(SeasonTurnover, APlayedSeasonBecomesAValidSecondSeason) {
     uitest::usePrivateRuntimeDir();
     testing::Folder folder;
     const fs::path dir = folder.path / "league", programs = folder.path / "programs";
@@ -123,7 +117,9 @@ TEST(SeasonTurnover, AFinishedSeasonBecomesAValidSecondSeason) {
     request.name = Name;
     request.league.title = "Turnover League";
     commish::createLeague(dir, request, rng);
-    finishSeason(dir, rng);
+    playSeason(dir, rng);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(lf::readLeague(file(dir, "lge")).state, 2);
     const auto firstSchedule = lf::readFile(file(dir, "sch"));
 
     uitest::Child tally(programs / "tally", dir);

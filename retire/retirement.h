@@ -16,10 +16,9 @@ bool isRetired(const lf::PlayerRecord& player);
 // CInt(slotsPerTeam * (teams * 0.15)), halves to even.
 int retirementTarget(int slotsPerTeam, int teams);
 
-// Retirement scores, high to low after the exchange sort, and the positions (0-based in
-// that order) of the players who retire: at least the `target` lowest, plus those among
-// the next `target` who tie the lowest kept score; when that whole window ties, only
-// scores below it.
+// The places (0-based) of the retirees in a group's scores sorted high to low: at least the
+// `target` lowest, plus those among the next `target` who tie the `target`-th lowest; when
+// all 2 * `target` of them tie, only scores below the tie.
 std::vector<size_t> retiringPlaces(const std::vector<int>& sortedScores, int target);
 
 // Every group in turn (QB ... SA, then PU, KI): the players of the group's position across

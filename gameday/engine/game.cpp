@@ -176,9 +176,7 @@ void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
       p.years = r.years();
       p.ratings = r.ratingsText();
       p.injury = r.injuryText();
-      p.stats.fill(0);
     }
-    side.stats.fill(0);
     for (int idx : {4, 8, 14, 35, 39, 53, 62}) {
       side.stats[idx] = kNotYet;
       for (int i = 1; i <= kRosterSize; ++i) side.roster[i].stats[idx] = kNotYet;

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/qt_text.h"
 #include "rosterdesk/ratings_form.h"
 
@@ -71,9 +72,7 @@ Changrat::Changrat(lf::PlayerRecord& player, QWidget* parent) : QDialog(parent),
     first_->installEventFilter(this);
     last_->installEventFilter(this);
 
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setAutoDefault(false);
+    auto* exit = plainButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     connect(exit, &QPushButton::clicked, this, &Changrat::reject);
     grid->addWidget(exit, 5 + lf::rating::Count, 0, 1, 3);
 }

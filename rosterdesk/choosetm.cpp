@@ -1,13 +1,12 @@
 #include "rosterdesk/choosetm.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/player_lines.h"
 #include "rosterdesk/qt_text.h"
-#include "rosterdesk/select_players.h"
 #include "ui/fixed_list.h"
 #include "ui/print_dialog.h"
 
@@ -23,20 +22,15 @@ Choosetm::Choosetm(const QString& caption, const std::vector<lf::PlayerRecord>& 
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
-    const auto& headings = rosterHeadings();
-    for (size_t i = 0; i < headings.size(); ++i)
-        layout->addWidget(headingLabel(QString::fromStdString(headings[i]), QStringLiteral("lblHeading_%1").arg(i), this));
+    addHeadings(layout, rosterHeadings(), this);
     auto* list = new ui::FixedList(this, 70);
     list->setObjectName(QStringLiteral("lstRoster"));
     list->setLines(lines_);
     list->setMinimumHeight(440);
     layout->addWidget(list);
 
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("cmdPrint"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    for (QPushButton* b : {print, ok}) b->setAutoDefault(false);
+    auto* print = plainButton(QStringLiteral("Print"), QStringLiteral("cmdPrint"), this);
+    auto* ok = plainButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), this);
     connect(print, &QPushButton::clicked, this, &Choosetm::PrintRoutine);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;

@@ -5,6 +5,7 @@
 
 #include "leaguefiles/depth_chart.h"
 #include "rosterdesk/depth_moves.h"
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/player_lines.h"
 #include "rosterdesk/qt_text.h"
 #include "rosterdesk/save_question.h"
@@ -39,9 +40,7 @@ DepthChartWindow::DepthChartWindow(std::vector<lf::PlayerRecord>& players, std::
         grid->addWidget(label, (slot - 1) % ColumnHeight, (slot - 1) / ColumnHeight);
         drawLabel(slot);
     }
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setAutoDefault(false);
+    auto* exit = plainButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     connect(exit, &QPushButton::clicked, this, &DepthChartWindow::reject);
     grid->addWidget(exit, ColumnHeight, 0, 1, 3);
 }

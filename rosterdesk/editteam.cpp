@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/qt_text.h"
 #include "rosterdesk/save_question.h"
 #include "rosterdesk/team_form.h"
@@ -75,9 +76,7 @@ Editteam::Editteam(const lf::TeamRecord& team, std::function<void(const lf::Team
         grid->addWidget(slider, row, 1);
         grid->addWidget(name, row, 2);
     }
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setAutoDefault(false);
+    auto* exit = plainButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     connect(exit, &QPushButton::clicked, this, &Editteam::reject);
     grid->addWidget(exit, row, 0, 1, 3);
 }

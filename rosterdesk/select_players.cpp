@@ -1,10 +1,10 @@
 #include "rosterdesk/select_players.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "rosterdesk/changrat.h"
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/player_lines.h"
 #include "rosterdesk/qt_text.h"
 #include "ui/fixed_list.h"
@@ -12,23 +12,13 @@
 
 namespace newedit {
 
-QLabel* headingLabel(const QString& text, const QString& name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(ui::fixedFont());
-    label->setIndent(4);
-    return label;
-}
-
 SelectPlayers::SelectPlayers(std::vector<lf::PlayerRecord>& players, int first, int count, QWidget* parent)
     : QDialog(parent), players_(players), first_(first), count_(count) {
     setObjectName(QStringLiteral("SelectPlayers"));
     setWindowTitle(QStringLiteral("Click Player To Edit Ratings"));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
-    const auto& headings = playerListHeadings();
-    for (size_t i = 0; i < headings.size(); ++i)
-        layout->addWidget(headingLabel(QString::fromStdString(headings[i]), QStringLiteral("lblHeading_%1").arg(i), this));
+    addHeadings(layout, playerListHeadings(), this);
     list_ = new ui::FixedList(this, 72);
     list_->setObjectName(QStringLiteral("lstPlayers"));
     list_->setMinimumHeight(160);
@@ -42,9 +32,7 @@ SelectPlayers::SelectPlayers(std::vector<lf::PlayerRecord>& players, int first, 
         ui::showModal(form);
         fill();
     });
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setAutoDefault(false);
+    auto* exit = plainButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     layout->addSpacing(6);
     layout->addWidget(exit);

@@ -6,7 +6,6 @@
 
 #include "leaguefiles/player_record.h"
 
-class QLabel;
 namespace ui {
 class FixedList;
 }
@@ -26,8 +25,5 @@ private:
     int count_;
     ui::FixedList* list_;
 };
-
-// A fixed-pitch label holding one heading line above a list.
-QLabel* headingLabel(const QString& text, const QString& name, QWidget* parent);
 
 }  // namespace newedit

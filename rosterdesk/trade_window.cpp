@@ -11,10 +11,10 @@
 
 #include "leaguefiles/depth_chart.h"
 #include "leaguefiles/error.h"
+#include "rosterdesk/form_parts.h"
 #include "rosterdesk/player_lines.h"
 #include "rosterdesk/qt_text.h"
 #include "rosterdesk/save_question.h"
-#include "rosterdesk/select_players.h"
 #include "ui/fixed_list.h"
 #include "ui/message_box.h"
 
@@ -41,9 +41,7 @@ TradeWindow::TradeWindow(const LeagueStore& store, const std::vector<lf::TeamRec
         options->addWidget(option, i / FirstRow, i % FirstRow);
     }
     layout->addLayout(options);
-    const auto& headings = tradeHeadings();
-    for (size_t i = 0; i < headings.size(); ++i)
-        layout->addWidget(headingLabel(QString::fromStdString(headings[i]), QStringLiteral("lblHeading_%1").arg(i), this));
+    addHeadings(layout, tradeHeadings(), this);
     view_ = new ui::FixedList(this, 72);
     view_->setObjectName(QStringLiteral("lstTrade"));
     view_->setMinimumHeight(320);
@@ -68,11 +66,8 @@ TradeWindow::TradeWindow(const LeagueStore& store, const std::vector<lf::TeamRec
     boxes->addWidget(second_);
     layout->addLayout(boxes);
 
-    auto* make = new QPushButton(QStringLiteral("Make Trade"), this);
-    make->setObjectName(QStringLiteral("cmdMakeTrade"));
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    for (QPushButton* b : {make, exit}) b->setAutoDefault(false);
+    auto* make = plainButton(QStringLiteral("Make Trade"), QStringLiteral("cmdMakeTrade"), this);
+    auto* exit = plainButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     connect(make, &QPushButton::clicked, this, &TradeWindow::makeTrade);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;

@@ -21,7 +21,7 @@ std::vector<std::string> fixtureLabels() {
     return labels;
 }
 
-struct NewLeague : ::testing::Test {
+struct NewLeagueRecords : ::testing::Test {
     fs::path dir = fs::temp_directory_path() /
                    ("annals_" + std::to_string(::getpid()) + "_" +
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -39,7 +39,7 @@ struct NewLeague : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 };
 
-TEST_F(NewLeague, EveryShownIndexHoldsNobody) {
+TEST_F(NewLeagueRecords, EveryShownIndexHoldsNobody) {
     const auto labels = fixtureLabels();
     for (int button = 0; button <= 3; ++button) {
         const auto lines = SeeRecs::recordsView(dir, "TEST", button, labels);
@@ -59,12 +59,12 @@ TEST_F(NewLeague, EveryShownIndexHoldsNobody) {
     }
 }
 
-TEST_F(NewLeague, ChampionsListHasOneEmptySeason) {
+TEST_F(NewLeagueRecords, ChampionsListHasOneEmptySeason) {
     EXPECT_EQ(SeeRecs::recordsView(dir, "TEST", 8, fixtureLabels()),
               (std::vector<std::string>{"     STELLAR BOWL CHAMPIONS", "  1  NO CHAMPION"}));
 }
 
-TEST_F(NewLeague, FilledRecordsShowAsStored) {
+TEST_F(NewLeagueRecords, FilledRecordsShowAsStored) {
     auto individual = lf::initialIndividualRecords();
     individual[1].set("Joe Smith", "Comets", std::string(lf::SeasonOpponent), 1873, 12, 0);
     lf::writeAll(dir / "TEST.irs", individual);
@@ -97,7 +97,7 @@ TEST(RecordLines, ChampionNumbersRightAlignedInThree) {
     EXPECT_EQ(lines[12], " 12  Season 1 Comets 24 Rockets 17");
 }
 
-TEST_F(NewLeague, DamagedOrMissingFilesAreReported) {
+TEST_F(NewLeagueRecords, DamagedOrMissingFilesAreReported) {
     const auto labels = fixtureLabels();
     std::vector<lf::TeamBestRecord> shortTable(lf::initialTeamBestRecords());
     shortTable.resize(50);

@@ -21,7 +21,7 @@ using namespace testsupport;
 
 namespace {
 
-struct NewLeague : ::testing::Test, EditorSession {
+struct EditorOnNewLeague : ::testing::Test, EditorSession {
     fs::path dir;
     void SetUp() override {
         dir = fixture::freshFolder("rdacc");
@@ -51,7 +51,7 @@ void chooseTeamNamed(const std::string& name) {
     click("Select Team", "OK");
 }
 
-TEST_F(NewLeague, EveryMenuCommandLeavesExactlyItsEdits) {
+TEST_F(EditorOnNewLeague, EveryMenuCommandLeavesExactlyItsEdits) {
     auto teams = read<lf::TeamRecord>("tms");
     auto players = read<lf::PlayerRecord>("pla");
     ASSERT_EQ(teams.size(), 8u);

@@ -13,7 +13,7 @@ using namespace testsupport;
 namespace {
 
 // The editor run on the small league.
-struct Editor : SmallLeague, EditorSession {
+struct EditorWindows : SmallLeague, EditorSession {
     void SetUp() override {
         SmallLeague::SetUp();
         enter(dir);
@@ -31,7 +31,7 @@ void chooseTeam(int t) {
     click("Select Team", "OK");
 }
 
-TEST_F(Editor, TeamDataCancelKeepsTheFormThenYesSavesExactlyTheEdits) {
+TEST_F(EditorWindows, TeamDataCancelKeepsTheFormThenYesSavesExactlyTheEdits) {
     std::vector<lf::TeamRecord> teams = teamFile();
     teams[2].setSettings("173412");  // a temperature digit out of range
     lf::writeAll(dir / "TEST.tms", teams);
@@ -78,7 +78,7 @@ TEST_F(Editor, TeamDataCancelKeepsTheFormThenYesSavesExactlyTheEdits) {
     EXPECT_EQ(lf::rawText(after[2].bytes.data(), 30, 4), "AB  ");
 }
 
-TEST_F(Editor, DepthChartDropWithinAPositionIsSaved) {
+TEST_F(EditorWindows, DepthChartDropWithinAPositionIsSaved) {
     const auto before = playerFile();
     run([&] {
         click(Menu, "Edit Depth Chart");
@@ -109,7 +109,7 @@ TEST_F(Editor, DepthChartDropWithinAPositionIsSaved) {
     }
 }
 
-TEST_F(Editor, PlayerDataNoDiscardsYesSavesTheRatings) {
+TEST_F(EditorWindows, PlayerDataNoDiscardsYesSavesTheRatings) {
     const auto before = playerFile();
     const std::string list = "Click Player To Edit Ratings";
     const std::string form = "Change Player Data";
@@ -168,7 +168,7 @@ TEST_F(Editor, PlayerDataNoDiscardsYesSavesTheRatings) {
     for (size_t r = 0; r < after.size(); ++r) ASSERT_EQ(after[r].bytes, expected[r].bytes) << "record " << r + 1;
 }
 
-TEST_F(Editor, RosterPrintsToTheDefaultFileInTheArchive) {
+TEST_F(EditorWindows, RosterPrintsToTheDefaultFileInTheArchive) {
     run([&] {
         click(Menu, "Print Roster");
         chooseTeam(4);
@@ -192,7 +192,7 @@ TEST_F(Editor, RosterPrintsToTheDefaultFileInTheArchive) {
               std::string::npos);
 }
 
-TEST_F(Editor, TradeRefusesOneTeamThenExchangesTwoQuarterbacks) {
+TEST_F(EditorWindows, TradeRefusesOneTeamThenExchangesTwoQuarterbacks) {
     const auto before = playerFile();
     const std::string title = "Trade Player";
     auto doubleClick = [](int row) { doubleClickRow("Trade", "lstTrade", row); };

@@ -22,7 +22,7 @@ std::vector<lf::PlayerRecord> team(int t) {
     return players;
 }
 
-TEST(DepthChart, DropExchangesOnlyPlayersOfOnePosition) {
+TEST(DepthChartDrops, DropExchangesOnlyPlayersOfOnePosition) {
     std::vector<lf::PlayerRecord> players = team(2);
     EXPECT_TRUE(dropPlayer(players, 8, 6));  // HB3 onto HB1
     EXPECT_EQ(players[5].bytes, samplePlayer(2, 8).bytes);
@@ -35,7 +35,7 @@ TEST(DepthChart, DropExchangesOnlyPlayersOfOnePosition) {
     for (size_t i = 0; i < players.size(); ++i) EXPECT_EQ(players[i].bytes, before[i].bytes);
 }
 
-TEST(DepthChart, FirstStringSlots) {
+TEST(DepthChartDrops, FirstStringSlots) {
     std::string marks;
     for (int s = 1; s <= lf::SlotsPerTeam; ++s) marks += isFirstString(s) ? 'X' : '.';
     // QB FB HB WR TE CE OG OT DE DT LB CB SA KI PU
@@ -100,9 +100,9 @@ TEST(TradeBoxes, FillInTurnAndRefuseOneTeam) {
               "     The following trade has been suggested:\r\rA\rB\r\r     Do you wish to make this trade?");
 }
 
-using League = testsupport::SmallLeague;
+using EditorFiles = testsupport::SmallLeague;
 
-TEST_F(League, TradeListAndExchangeOfTwoQuarterbacks) {
+TEST_F(EditorFiles, TradeListAndExchangeOfTwoQuarterbacks) {
     const LeagueStore store = LeagueStore::open(dir);
     const TradeList list = tradeList(store.readTeams(), store.readPosition("QB"));
     ASSERT_EQ(list.lines.size(), 24u);
@@ -121,7 +121,7 @@ TEST_F(League, TradeListAndExchangeOfTwoQuarterbacks) {
     }
 }
 
-TEST_F(League, TeamPlayersWrittenBackInPlace) {
+TEST_F(EditorFiles, TeamPlayersWrittenBackInPlace) {
     const LeagueStore store = LeagueStore::open(dir);
     std::vector<lf::PlayerRecord> players = store.readTeamPlayers(3);
     ASSERT_EQ(players.size(), 50u);

@@ -72,7 +72,7 @@ TEST(TeamForm, SavingStoresTheTypedTextsAndKeepsEveryOtherByte) {
         ASSERT_EQ(team.bytes[b], before.bytes[b]) << "byte " << b;
 }
 
-TEST(TeamOrder, SortsByCharacterCodeAndMapsChooserEntries) {
+TEST(ChooserOrder, SortsByCharacterCodeAndMapsChooserEntries) {
     const std::vector<std::string> names = {"Zeta Owls", "alpha Bees", "Beta Cats", "Alpha Ants",
                                             "Beta Cats"};
     const std::vector<int> order = teamOrder(names);
@@ -86,9 +86,9 @@ TEST(TeamOrder, SortsByCharacterCodeAndMapsChooserEntries) {
     EXPECT_EQ(chosenTeam(order, 5), 2);
 }
 
-using League = testsupport::SmallLeague;
+using EditorFiles = testsupport::SmallLeague;
 
-TEST_F(League, DefaultRosterFileUsesTheStoredCodeAndSeason) {
+TEST_F(EditorFiles, DefaultRosterFileUsesTheStoredCodeAndSeason) {
     const LeagueStore store = LeagueStore::open(dir);
     lf::TeamRecord team;
     team.setCode("xyz");
@@ -96,7 +96,7 @@ TEST_F(League, DefaultRosterFileUsesTheStoredCodeAndSeason) {
     EXPECT_EQ(teamDisplayName(store.readTeams()[2]), "City3 Nick3");
 }
 
-TEST_F(League, ShortTeamFileIsRefused) {
+TEST_F(EditorFiles, ShortTeamFileIsRefused) {
     std::vector<lf::TeamRecord> teams = lf::readAll<lf::TeamRecord>(dir / "TEST.tms");
     teams.resize(5);
     lf::writeAll(dir / "TEST.tms", teams);
@@ -104,7 +104,7 @@ TEST_F(League, ShortTeamFileIsRefused) {
     EXPECT_THROW(store.readTeams(), lf::FileError);
 }
 
-TEST_F(League, MissingLeagueFileIsReported) {
+TEST_F(EditorFiles, MissingLeagueFileIsReported) {
     fs::remove(dir / "TEST.lge");
     EXPECT_THROW(LeagueStore::open(dir), lf::FileError);
 }

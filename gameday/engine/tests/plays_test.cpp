@@ -62,6 +62,37 @@ TEST_F(EngineTest, SackLossesStopAt23YardsAndAtTheOwnGoalLine) {
   }
 }
 
+TEST_F(EngineTest, SackWipedOutByAnAcceptedFoulLeavesTheBallAtTheFoulSpot) {
+  s.ballOn = 35;
+  call("3150");
+  int P = 0;
+  for (int place = 7; place <= 11; ++place) P += fb::rating(s, 1, s.side[1].lineup[place], 8) + 1;
+  P += fb::rating(s, 1, 1, 4) + fb::rating(s, 1, 1, 8);
+  int R = 0, total = 0;
+  for (int place = 1; place <= 4; ++place) R += 2 + fb::rating(s, 2, s.side[2].lineup[place], 11);
+  total = R;
+  for (int place = 5; place <= 7; ++place) total += fb::rating(s, 2, s.side[2].lineup[place], 11);
+  // The general foul, entry 6: defence offside, which the computer offence accepts.
+  run(Draws{{426, 424}, {115, 115}, {2, 1}, {P, 1}, {R, 1}, {total, 1}, {4, 4}, {5, 1}} + kSafeBall +
+          Draws{{30, 1}, {9, 6}},
+      [](fb::Game& g) { fb::passPlay(g); });
+  EXPECT_EQ(s.ballOn, 40);
+  EXPECT_EQ(s.side[1].stats[st::TimesSacked], 0);
+  EXPECT_EQ(s.side[2].stats[st::Penalties], 1);
+}
+
+TEST_F(EngineTest, IllegalContactOnALongIncompletionIsFiveYardsAndAFirstDown) {
+  call("3150");
+  s.ballOn = 60, s.down = 2, s.yardsToGo = 9;
+  s.play.depth = 4;
+  s.play.passer = 1;
+  s.play.ballCarrier = 11;
+  run({{3, 1}, {15, 1}, {11, 11}}, [](fb::Game& g) { fb::incompletePass(g); });
+  EXPECT_EQ(s.ballOn, 65);
+  EXPECT_EQ(s.down, 1);
+  EXPECT_NE(s.events.back().find("Penalty Accepted: DEFENSE ILLEGAL CONTACT"), std::string::npos);
+}
+
 TEST_F(EngineTest, FumblesAreRecoveredByTheDefenceAtPlacesSetByKindAndGain) {
   struct Case { int kind, yards, range, plus; };
   const Case cases[] = {{1, -3, 7, 0}, {1, 0, 7, 0},  {1, 3, 3, 4},  {1, 10, 7, 4},

@@ -43,6 +43,7 @@ void endOfQuarter(Game& g) {
   if (s.quarter == 3) {
     if (s.coachControl != 3) g.seam.message("END OF HALF", "KRO");
     s.side[1].timeoutsUsed = s.side[2].timeoutsUsed = 0;
+    s.eventLineOpen = false;   // the second half opens its own event line
     coinToss(g);
     kickoff(g, 30);
     s.yardsToGoal = 100 - s.ballOn;

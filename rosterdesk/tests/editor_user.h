@@ -17,6 +17,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -190,6 +191,10 @@ inline ui::Program& program() {
         ::chmod(run.c_str(), 0700);
         ::setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(std::getenv("XDG_RUNTIME_DIR"), ec);
+        });
         static int argc = 1;
         static char name[] = "rosterdesk_tests";
         static char* argv[] = {name, nullptr};

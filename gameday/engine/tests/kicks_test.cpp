@@ -45,6 +45,30 @@ TEST_F(EngineTest, KickReturnedFromDeepInTheEndZoneThatStaysThereIsATouchback) {
   EXPECT_EQ(s.side[2].stats[st::KickoffReturns], 0);
 }
 
+TEST_F(EngineTest, ComputerKicksOnsideOrSquibLateInTheGame) {
+  struct Case { int quarter, left, kicking, receiving; char type; };
+  const Case cases[] = {
+      {4, 299, 10, 20, 'O'},   // nine behind
+      {4, 299, 14, 20, 'D'},   // six behind with time left
+      {4, 120, 14, 20, 'O'},   // ... but not with two minutes left
+      {4, 14, 20, 20, 'S'},    // level, seconds left
+      {4, 59, 30, 20, 'S'},    // well ahead in the last minute
+      {4, 59, 24, 20, 'D'},
+      {4, 300, 0, 20, 'D'},    // five minutes left: always deep
+      {2, 10, 0, 20, 'D'},
+  };
+  for (const Case& c : cases) {
+    s.offense = 1, s.defense = 2;
+    s.quarter = c.quarter;
+    s.secondsLeft = c.left;
+    s.side[1].score = c.kicking, s.side[2].score = c.receiving;
+    lf::Random rnd(9);
+    fb::Game g{s, fbtest::tables(), rnd, seam};
+    fb::kickoff(g, 30);
+    EXPECT_EQ(s.kickType, c.type) << c.quarter << " " << c.left << " " << c.kicking;
+  }
+}
+
 // A punt from the 40 whose drawn index is 24 (25 yards once lengthened).
 Draws puntTo25(int fate) {
   return {{10, 2}, {6, 6}, {25, 2}, {487, 67}, {5, 2}, {1000, double(fate)}};

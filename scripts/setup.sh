@@ -1,7 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the suite needs
 # (only the missing ones), then configures and builds into build/.
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          libgl1-mesa-dev fonts-liberation xvfb)
+          libgl1-mesa-dev fonts-liberation xvfb x11vnc)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -10,8 +10,6 @@
 
 namespace fb {
 
-void fakeKick(Game& g, int kind, int carrier, int extraSeconds);
-
 namespace {
 
 struct Band {

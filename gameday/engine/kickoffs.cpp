@@ -20,7 +20,6 @@ int returnLookup(Game& g, const Cumulative& table, int side, int player, int k) 
   return 109;
 }
 
-// A returner drawn by 2 to the power of the return rating k.
 int chooseReturner(Game& g, int sideNo, int k, int fallbackBase, int fallbackRange) {
   GameState& s = g.s;
   int total = 0;

@@ -10,8 +10,6 @@
 
 namespace fb {
 
-int chooseReturner(Game& g, int sideNo, int k, int fallbackBase, int fallbackRange);
-
 namespace {
 
 const std::string& name(const GameState& s, int side, int player) {
@@ -91,8 +89,6 @@ void blockedPunt(Game& g) {
 
 }  // namespace
 
-// Fakes of punts and field goals. kind: 1 pass completed, 2 incomplete,
-// 3 intercepted, 4 run by `carrier`, 5 `carrier` tackled behind the line.
 void fakeKick(Game& g, int kind, int carrier, int extraSeconds) {
   GameState& s = g.s;
   Play& p = s.play;

@@ -91,6 +91,12 @@ void coinToss(Game& g);
 void kickoff(Game& g, int spot);
 void touchback(Game& g);
 void punt(Game& g);
+// A returner drawn by 2 to the power of the return rating k; with no rated
+// player, fallbackBase + uniform 1..fallbackRange.
+int chooseReturner(Game& g, int sideNo, int k, int fallbackBase, int fallbackRange);
+// Fakes of punts and field goals. kind: 1 pass completed, 2 incomplete,
+// 3 intercepted, 4 run by `carrier`, 5 `carrier` tackled behind the line.
+void fakeKick(Game& g, int kind, int carrier, int extraSeconds);
 void fieldGoal(Game& g);
 void touchdown(Game& g);
 // The Extrapt form: a conversion choice ('D' or 'S') after a touchdown, or

@@ -168,23 +168,7 @@ bool toPrinter(const QString& title, const QStringList& lines) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
     QPrinter printer(info);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    painter.setFont(fixedFont(10));
-    const QFontMetrics metrics(painter.font());
-    const int bottom = static_cast<int>(printer.pageRect(QPrinter::DevicePixel).height());
-    int y = metrics.ascent();
-    QStringList all{title};
-    all.append(lines);
-    for (const QString& line : all) {
-        if (y + metrics.descent() > bottom) {
-            if (!printer.newPage()) return false;
-            y = metrics.ascent();
-        }
-        painter.drawText(0, y, expandTabs(line));
-        y += metrics.lineSpacing();
-    }
-    return painter.end();
+    return printLines(printer, title, lines);
 }
 
 bool toFile(const PrintChoice& choice, const QString& title, const QStringList& lines) {
@@ -202,6 +186,26 @@ bool toFile(const PrintChoice& choice, const QString& title, const QStringList& 
 }
 
 }  // namespace
+
+bool printLines(QPrinter& printer, const QString& title, const QStringList& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    painter.setFont(fixedFont(10));
+    const QFontMetrics metrics = painter.fontMetrics();  // in the printer's resolution
+    const int bottom = static_cast<int>(printer.pageRect(QPrinter::DevicePixel).height());
+    int y = metrics.ascent();
+    QStringList all{title};
+    all.append(lines);
+    for (const QString& line : all) {
+        if (y + metrics.descent() > bottom) {
+            if (!printer.newPage()) return false;
+            y = metrics.ascent();
+        }
+        painter.drawText(0, y, expandTabs(line));
+        y += metrics.lineSpacing();
+    }
+    return painter.end();
+}
 
 void setPrintFile(const QString& file) { theDialog().setFileText(file); }
 

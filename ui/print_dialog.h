@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
+
 namespace ui {
 
 // What the dialog chose. target is "prn:" for the printer, otherwise the output file.
@@ -29,5 +31,9 @@ PrintChoice askPrintTarget(const QString& lastPrintFile);
 // During Printing." / "Operation ABORTED."; returns true when the output was written.
 bool printReport(const PrintChoice& choice, const QString& caption, int season,
                  std::optional<int> week, const QStringList& lines);
+
+// The printer half of printReport: the title line and the lines in "Courier New" 10, page
+// after page, the document ended so that it prints. False when the printer refuses.
+bool printLines(QPrinter& printer, const QString& title, const QStringList& lines);
 
 }  // namespace ui

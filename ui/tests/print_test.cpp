@@ -1,6 +1,7 @@
 // frmKROprint and the print routine, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <QPrinter>
 #include <fstream>
 #include <sstream>
 
@@ -141,6 +142,22 @@ TEST(PrintDialog, FailuresShowThePrintingError) {
 TEST(PrintDialog, CancelledChoicePrintsNothing) {
     uitest::program();
     EXPECT_FALSE(ui::printReport(ui::PrintChoice{}, "Passing", 1, std::nullopt, {"x"}));
+}
+
+TEST(PrintDialog, PrinterOutputRunsOverPages) {
+    uitest::program();
+    uitest::TempDir dir;
+    const QString pdf = QString::fromStdString((dir.path / "out.pdf").string());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i) lines.append(QString("line %1\twith a tab").arg(i));
+    ASSERT_TRUE(ui::printLines(printer, "Passing  Season  2", lines));
+    const std::string text = fileText(pdf.toStdString());
+    size_t pages = 0;
+    for (size_t at = text.find("/Type /Page\n"); at != std::string::npos; at = text.find("/Type /Page\n", at + 1)) ++pages;
+    EXPECT_GE(pages, 3u);  // 201 lines of 10-point type do not fit on two pages
 }
 
 }  // namespace

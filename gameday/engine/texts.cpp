@@ -9,12 +9,6 @@
 namespace fb {
 namespace {
 
-std::string rightAligned(int v, size_t width) {
-  std::string s = std::to_string(v);
-  if (s.size() < width) s.insert(0, width - s.size(), ' ');
-  return s;
-}
-
 std::string twoDigits(int v) {
   std::string s;
   s += static_cast<char>('0' + v / 10 % 10);
@@ -42,22 +36,38 @@ std::string clockText(int secondsLeft) {
   return signPlace(l / 60) + ":" + twoDigits(l % 60);
 }
 
+// Appends v right-aligned in `width` characters (wider numbers are not cut).
+static void appendRight(std::string& out, int v, size_t width) {
+  char buf[12];
+  size_t n = 0;
+  const bool negative = v < 0;
+  unsigned u = negative ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+  do {
+    buf[n++] = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (negative) buf[n++] = '-';
+  for (size_t i = n; i < width; ++i) out += ' ';
+  while (n > 0) out += buf[--n];
+}
+
 std::string eventPrefix(const GameState& g) {
   // " 1  14:05  CODE   35  ": quarter with a sign place, clock, code, yards to goal.
   const int l = std::max(g.secondsLeft, 0);
-  std::string p = signPlace(g.quarter);
-  p.reserve(p.size() + 18);
+  std::string p;
+  p.reserve(24);
+  if (g.quarter >= 0) p += ' ';
+  appendRight(p, g.quarter, 0);
   p += "  ";
-  const int minutes = l / 60;
-  p += minutes >= 10 ? static_cast<char>('0' + minutes / 10 % 10) : ' ';
-  p += static_cast<char>('0' + minutes % 10);
+  appendRight(p, l / 60, 2);
   p += ':';
-  p += twoDigits(l % 60);
+  p += static_cast<char>('0' + l % 60 / 10);
+  p += static_cast<char>('0' + l % 10);
   p += "  ";
   const std::string& code = g.side[g.offense].code;
   for (size_t i = 0; i < 4; ++i) p += i < code.size() ? code[i] : ' ';
   p += ' ';
-  p += rightAligned(g.yardsToGoal, 3);
+  appendRight(p, g.yardsToGoal, 3);
   p += "  ";
   return p;
 }

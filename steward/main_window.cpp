@@ -93,7 +93,7 @@ void MainWindow::runGame() {
         ui::startProgram(QStringLiteral("c:\\kro\\opener.exe"));
         return;
     }
-    if (const auto scoreboard = runningWindow(windows, "Scoreboard", ownPid())) au::activate(*scoreboard);
+    if (const auto front = gameFront(windows, ownPid())) au::activate(*front);
 }
 
 void MainWindow::toggleKeypad() {

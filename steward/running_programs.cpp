@@ -18,6 +18,10 @@ bool sideProgram(const std::string& program) {
     return false;
 }
 
+bool gameForm(const au::Window& window, long long ownPid) {
+    return window.pid != ownPid && window.windowClass == "form" && !sideProgram(window.program);
+}
+
 }  // namespace
 
 std::optional<au::Window> runningWindow(const std::vector<au::Window>& windows, const std::string& pattern,
@@ -30,10 +34,16 @@ std::optional<au::Window> runningWindow(const std::vector<au::Window>& windows, 
 
 bool gameRunning(const std::vector<au::Window>& windows, long long ownPid) {
     for (const au::Window& window : windows)
-        if (window.pid != ownPid && window.windowClass == "form" && !sideProgram(window.program) &&
-            ui::titleMatches("KRO", window.title))
-            return true;
+        if (gameForm(window, ownPid) && ui::titleMatches("KRO", window.title)) return true;
     return false;
+}
+
+std::optional<au::Window> gameFront(const std::vector<au::Window>& windows, long long ownPid) {
+    for (const au::Window& window : windows)
+        if (gameForm(window, ownPid) && ui::titleMatches("Scoreboard", window.title)) return window;
+    for (const au::Window& window : windows)
+        if (gameForm(window, ownPid) && !ui::titleMatches("KRO", window.title)) return window;
+    return std::nullopt;
 }
 
 }  // namespace steward

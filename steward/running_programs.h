@@ -17,4 +17,9 @@ std::optional<ui::automation::Window> runningWindow(const std::vector<ui::automa
 // suite has one, so the side programs' own must not count.
 bool gameRunning(const std::vector<ui::automation::Window>& windows, long long ownPid);
 
+// The game's window to bring forward: its scoreboard, else (between games) its first window
+// other than the background.
+std::optional<ui::automation::Window> gameFront(const std::vector<ui::automation::Window>& windows,
+                                                long long ownPid);
+
 }  // namespace steward

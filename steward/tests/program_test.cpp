@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "leaguefiles/file_io.h"
+#include "leaguefiles/seq_fields.h"
 #include "ui/automation_client.h"
 #include "ui/tests/process_support.h"
 #include "ui/tests/test_support.h"
@@ -208,7 +209,7 @@ TEST_F(StewardLeague, BackupDeleteRestoreGivesTheLeagueBackByteForByte) {
         ASSERT_EQ(after.count(name), 1u) << name;
         EXPECT_TRUE(after.at(name) == bytes) << name << " differs";
     }
-    EXPECT_EQ(lf::readFile(kro.path / "path.dat"), "\"" + store.path.string() + "\"\r\n");
+    EXPECT_EQ(lf::readFile(kro.path / "path.dat"), lf::commaLine({store.path.string()}));
 }
 
 TEST_F(StewardLeague, DoNotRecopyKeepsArchiveFilesAndAltSendRecopiesTexts) {
@@ -305,6 +306,10 @@ TEST_F(Steward, FileViewerOpensEditsSavesAndFinds) {
     const std::string viewer = "KRO File Viewer*";
     start();
     press(Manager, "KRO File Viewer");
+    press(viewer, "Save");
+    EXPECT_EQ(answer("OK"), "There is no data to save!");
+    press(viewer, "Print");
+    EXPECT_EQ(answer("OK"), "There is no data to print!");
     press(viewer, "Open");
     ASSERT_TRUE(uitest::waitUntil([&] { return controlText(viewer, "lblStatus") == "File opened."; }, Wait));
     EXPECT_EQ(ready(viewer).title, "KRO File Viewer - NFL - season1.txt");

@@ -19,7 +19,7 @@ public:
     // Runs the event loop until the last window other than the background closes; then the
     // background closes. Returns the exit code.
     int run();
-    // The background window (frmBackground); parent of nothing, closed when the program ends.
+    // The background window (frmBackground), behind the program's windows until it ends.
     QWidget& background() { return *background_; }
 
 private:

@@ -75,8 +75,11 @@ private:
     }
 
     void add() {
-        const auto type = ui::inputBox(QStringLiteral("Please input a file type to add:"), Title);
-        if (type && !type->trimmed().isEmpty()) types_->addItem(type->trimmed());
+        auto type = ui::inputBox(QStringLiteral("Please input a file type to add:"), Title);
+        if (!type) return;
+        // A double quote would end the quoted field in "types.dat" early.
+        const QString cleaned = type->remove(QLatin1Char('"')).trimmed();
+        if (!cleaned.isEmpty()) types_->addItem(cleaned);
     }
 
     void remove() {

@@ -279,7 +279,7 @@ TEST_F(Steward, OptionsWriteCheckedResetsAndLeaveTheOthers) {
     EXPECT_EQ(answer("OK"), "You must select a file type to remove!");
     press("Options", "Add");
     const au::Window input = ready(Manager, "dialog");
-    ASSERT_TRUE(au::setText(input, "txtInput", "season1").ok);
+    ASSERT_TRUE(au::setText(input, "txtInput", " \"season1\" ").ok);  // quotes would break types.dat
     ASSERT_TRUE(au::click(input, "OK").ok);
     press("Options", "chkHideChangeControl");
     press("Options", "Reset Keypad Layout");

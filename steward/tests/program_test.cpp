@@ -174,6 +174,18 @@ TEST_F(Steward, AboutListsLeaguesWhateverTheCaseOfTheirFiles) {
     EXPECT_EQ(lf::readFile(kro.path / "database.dat"), "2\r\n\"OLD\"\r\n\"old\"\r\n");
 }
 
+TEST_F(Steward, EmptyFolderIsReportedAndNoListWritten) {
+    fs::remove(kro.path / "league.id1");
+    fs::remove(kro.path / "NFL.lge");
+    manager = std::make_unique<uitest::Child>(programs.path / "steward", kro.path);
+    EXPECT_EQ(answer("OK"), "There are no files in C:\\KRO!");
+    press(Manager, "KRO File Viewer");
+    EXPECT_EQ(answer("OK"), "There are no files in C:\\KRO!");
+    press("KRO File Viewer", "Open");
+    EXPECT_EQ(answer("OK"), "There are no leagues in the database!");
+    EXPECT_FALSE(fs::exists(kro.path / "database.dat"));
+}
+
 class StewardLeague : public Steward {
 protected:
     void SetUp() override {

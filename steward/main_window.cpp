@@ -7,10 +7,10 @@
 
 #include "leaguefiles/error.h"
 #include "leaguefiles/league_dir.h"
-#include "steward/qt_text.h"
 #include "steward/backup_window.h"
 #include "steward/league_list.h"
 #include "steward/options_window.h"
+#include "steward/qt_text.h"
 #include "steward/running_programs.h"
 #include "steward/suite_windows.h"
 #include "steward/viewer_window.h"

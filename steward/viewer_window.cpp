@@ -20,7 +20,6 @@
 #include "leaguefiles/error.h"
 #include "leaguefiles/file_io.h"
 #include "leaguefiles/league_dir.h"
-#include "leaguefiles/league_file.h"
 #include "steward/league_list.h"
 #include "steward/main_window.h"
 #include "steward/qt_text.h"

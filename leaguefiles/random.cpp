@@ -21,35 +21,29 @@ Random Random::scripted(std::vector<PlannedDraw> draws) {
     return r;
 }
 
-double Random::unit() {
-    if (scripted_) {
-        if (next_ >= script_.size()) throw std::logic_error("unplanned draw: unit()");
-        const PlannedDraw d = script_[next_++];
-        if (d.n != 0)
-            throw std::logic_error("planned uniform(" + std::to_string(d.n) + "), drawn unit()");
-        if (d.value < 0.0 || d.value >= 1.0)
-            throw std::logic_error("planned unit() " + std::to_string(d.value) + " outside [0, 1)");
-        return d.value;
-    }
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+double Random::scriptedUnit() {
+    if (next_ >= script_.size()) throw std::logic_error("unplanned draw: unit()");
+    const PlannedDraw d = script_[next_++];
+    if (d.n != 0)
+        throw std::logic_error("planned uniform(" + std::to_string(d.n) + "), drawn unit()");
+    if (d.value < 0.0 || d.value >= 1.0)
+        throw std::logic_error("planned unit() " + std::to_string(d.value) + " outside [0, 1)");
+    return d.value;
 }
 
-int Random::uniform(int n) {
-    if (scripted_) {
-        if (next_ >= script_.size())
-            throw std::logic_error("unplanned draw: uniform(" + std::to_string(n) + ")");
-        const PlannedDraw d = script_[next_++];
-        if (d.n != n)
-            throw std::logic_error("planned draw of range " + std::to_string(d.n) +
-                                   ", drawn uniform(" + std::to_string(n) + ")");
-        const int v = static_cast<int>(d.value);
-        if (v < 1 || v > n || v != d.value)
-            throw std::logic_error("planned uniform(" + std::to_string(n) + ") result " +
-                                   std::to_string(d.value) + " is not a whole number 1.." +
-                                   std::to_string(n));
-        return v;
-    }
-    return 1 + static_cast<int>(std::floor(n * unit()));
+int Random::scriptedUniform(int n) {
+    if (next_ >= script_.size())
+        throw std::logic_error("unplanned draw: uniform(" + std::to_string(n) + ")");
+    const PlannedDraw d = script_[next_++];
+    if (d.n != n)
+        throw std::logic_error("planned draw of range " + std::to_string(d.n) +
+                               ", drawn uniform(" + std::to_string(n) + ")");
+    const int v = static_cast<int>(d.value);
+    if (v < 1 || v > n || v != d.value)
+        throw std::logic_error("planned uniform(" + std::to_string(n) + ") result " +
+                               std::to_string(d.value) + " is not a whole number 1.." +
+                               std::to_string(n));
+    return v;
 }
 
 size_t Random::remaining() const { return script_.size() - next_; }

@@ -1,6 +1,7 @@
 #pragma once
 // The one generator of a program run. Tests replace the draws by a script: each planned
 // draw names the range it expects, and a draw of another range fails the test.
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -23,15 +24,25 @@ public:
     static Random scripted(std::vector<PlannedDraw> draws);
 
     // U uniform in [0, 1).
-    double unit();
+    double unit() {
+        if (scripted_) [[unlikely]] return scriptedUnit();
+        return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    }
     // 1 + floor(n * U).
-    int uniform(int n);
+    int uniform(int n) {
+        if (scripted_) [[unlikely]] return scriptedUniform(n);
+        const double x = n * (static_cast<double>(engine_() >> 11) * 0x1.0p-53);
+        // For n > 0 the product is not negative, so truncation is the floor.
+        return 1 + static_cast<int>(n > 0 ? x : std::floor(x));
+    }
 
     // Planned draws not yet used (0 for a seeded generator).
     size_t remaining() const;
 
 private:
     Random() = default;
+    double scriptedUnit();
+    int scriptedUniform(int n);
     std::mt19937_64 engine_;
     std::vector<PlannedDraw> script_;
     size_t next_ = 0;

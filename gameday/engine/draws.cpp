@@ -4,18 +4,6 @@
 
 namespace fb {
 
-int weighted(lf::Random& rnd, const int* w, int n) {
-  int total = 0;
-  for (int i = 0; i < n; ++i) total += w[i];
-  const int r = total > 0 ? rnd.uniform(total) : 1;
-  int sum = 0;
-  for (int i = 0; i < n; ++i) {
-    sum += w[i];
-    if (sum >= r) return i + 1;
-  }
-  return n;
-}
-
 int drawCumulative(lf::Random& rnd, const Cumulative& t, int a, int z) {
   const int r = rnd.uniform(t.at(z));
   for (int i = a; i < z; ++i)

@@ -9,7 +9,17 @@ namespace fb {
 // Weighted draw over w[0..n-1]: r = uniform 1..total (1 when the total is
 // 0); the result is the smallest i (1-based) whose running sum reaches r, and
 // n when none does.
-int weighted(lf::Random& rnd, const int* w, int n);
+inline int weighted(lf::Random& rnd, const int* w, int n) {
+  int total = 0;
+  for (int i = 0; i < n; ++i) total += w[i];
+  const int r = total > 0 ? rnd.uniform(total) : 1;
+  int sum = 0;
+  for (int i = 0; i < n; ++i) {
+    sum += w[i];
+    if (sum >= r) return i + 1;
+  }
+  return n;
+}
 template <int N>
 int weighted(lf::Random& rnd, const int (&w)[N]) { return weighted(rnd, w, N); }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "gameday/engine/routines.h"
@@ -150,7 +151,10 @@ void gameLoop(Game& g) {
 }
 
 void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
-  g = GameState{};
+  // Rebuilt in place: assigning a fresh GameState would zero a second copy and move every
+  // string across.
+  std::destroy_at(&g);
+  std::construct_at(&g);
   g.events.reserve(200);
   g.scoring.reserve(32);
   g.gameType = setup.gameType;

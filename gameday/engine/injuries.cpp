@@ -70,13 +70,19 @@ void resetDepthCharts(GameState& s) {
 void moveInjuredDown(GameState& s) {
   for (int sideNo = 1; sideNo <= 2; ++sideNo) {
     Side& side = s.side[sideNo];
+    // Quarters by depth slot, read once and exchanged along with the slots.
+    int q[kRosterSize + 1];
+    for (int i = 1; i <= kRosterSize; ++i) q[i] = quarters(side, i);
     for (const auto& grp : kGroups) {
       bool injured = false;
-      for (int i = grp[0]; i <= grp[1]; ++i) injured = injured || quarters(side, i) >= 1;
+      for (int i = grp[0]; i <= grp[1]; ++i) injured = injured || q[i] >= 1;
       if (!injured) continue;
       for (int i = grp[0]; i <= grp[1]; ++i)
         for (int k = i + 1; k <= grp[1]; ++k)
-          if (quarters(side, k) < quarters(side, i)) std::swap(side.depth[i], side.depth[k]);
+          if (q[k] < q[i]) {
+            std::swap(side.depth[i], side.depth[k]);
+            std::swap(q[i], q[k]);
+          }
     }
   }
 }

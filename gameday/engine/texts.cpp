@@ -36,10 +36,11 @@ std::string clockText(int secondsLeft) {
   return signPlace(l / 60) + ":" + twoDigits(l % 60);
 }
 
-// Appends v right-aligned in `width` characters (wider numbers are not cut).
-static void appendRight(std::string& out, int v, size_t width) {
+// Writes v right-aligned in `width` characters at out (wider numbers are not
+// cut); returns the end.
+static char* putRight(char* out, int v, int width) {
   char buf[12];
-  size_t n = 0;
+  int n = 0;
   const bool negative = v < 0;
   unsigned u = negative ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
   do {
@@ -47,28 +48,39 @@ static void appendRight(std::string& out, int v, size_t width) {
     u /= 10;
   } while (u != 0);
   if (negative) buf[n++] = '-';
-  for (size_t i = n; i < width; ++i) out += ' ';
-  while (n > 0) out += buf[--n];
+  for (int i = n; i < width; ++i) *out++ = ' ';
+  while (n > 0) *out++ = buf[--n];
+  return out;
+}
+
+// " 1  14:05  CODE   35  ": quarter with a sign place, clock, code, yards to
+// goal. Written into a buffer first: the line is built once per event.
+static void appendEventPrefix(std::string& line, const GameState& g) {
+  char buf[64];
+  char* p = buf;
+  const int l = std::max(g.secondsLeft, 0);
+  if (g.quarter >= 0) *p++ = ' ';
+  p = putRight(p, g.quarter, 0);
+  *p++ = ' ';
+  *p++ = ' ';
+  p = putRight(p, l / 60, 2);
+  *p++ = ':';
+  *p++ = static_cast<char>('0' + l % 60 / 10);
+  *p++ = static_cast<char>('0' + l % 10);
+  *p++ = ' ';
+  *p++ = ' ';
+  const std::string& code = g.side[g.offense].code;
+  for (size_t i = 0; i < 4; ++i) *p++ = i < code.size() ? code[i] : ' ';
+  *p++ = ' ';
+  p = putRight(p, g.yardsToGoal, 3);
+  *p++ = ' ';
+  *p++ = ' ';
+  line.append(buf, static_cast<size_t>(p - buf));
 }
 
 std::string eventPrefix(const GameState& g) {
-  // " 1  14:05  CODE   35  ": quarter with a sign place, clock, code, yards to goal.
-  const int l = std::max(g.secondsLeft, 0);
   std::string p;
-  p.reserve(24);
-  if (g.quarter >= 0) p += ' ';
-  appendRight(p, g.quarter, 0);
-  p += "  ";
-  appendRight(p, l / 60, 2);
-  p += ':';
-  p += static_cast<char>('0' + l % 60 / 10);
-  p += static_cast<char>('0' + l % 10);
-  p += "  ";
-  const std::string& code = g.side[g.offense].code;
-  for (size_t i = 0; i < 4; ++i) p += i < code.size() ? code[i] : ' ';
-  p += ' ';
-  appendRight(p, g.yardsToGoal, 3);
-  p += "  ";
+  appendEventPrefix(p, g);
   return p;
 }
 
@@ -107,8 +119,9 @@ ScoreboardView scoreboardView(const GameState& g) {
 void logText(Game& g, const std::string& text) {
   GameState& s = g.s;
   if (!s.eventLineOpen) {
-    std::string line = eventPrefix(s);
-    line.reserve(line.size() + text.size() + 96);
+    std::string line;
+    line.reserve(text.size() + 128);
+    appendEventPrefix(line, s);
     line += text;
     s.events.push_back(std::move(line));
     s.eventLineOpen = true;
@@ -128,7 +141,10 @@ void sayText(Game& g, const std::string& text) {
 void scoringLine(Game& g, const std::string& text) {
   GameState& s = g.s;
   if (s.overtimeClosed) return;
-  std::string line = eventPrefix(s) + text;
+  std::string line;
+  line.reserve(text.size() + 48);
+  appendEventPrefix(line, s);
+  line += text;
   if (!(s.scoring.size() > 1 && s.scoring.back() == line)) s.scoring.push_back(std::move(line));
   if (s.quarter > 4) s.overtimeClosed = true;
 }

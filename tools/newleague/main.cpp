@@ -1,13 +1,16 @@
 // newleague: creates a league in a directory without any window, through the commissioner's
 // own creation code, the template teams placed in their own order.
-//   newleague --dir D --name NAME --teams N [--title T] [--seed S] [--rename] [--reset-years]
+//   newleague --dir D --name NAME --teams N [--title T] [--divisions A,B,...] [--seed S]
+//             [--rename] [--reset-years]
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "commissioner/league_creation.h"
 #include "commissioner/league_name.h"
@@ -17,14 +20,15 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: newleague --dir D --name NAME --teams N [--title T] [--seed S] [--rename] "
-    "[--reset-years]\n";
+    "usage: newleague --dir D --name NAME --teams N [--title T] [--divisions A,B,...] "
+    "[--seed S] [--rename] [--reset-years]\n";
 
 struct Options {
     std::filesystem::path dir;
     std::string name;
     int teams = 0;
     std::string title = "New League";
+    std::vector<std::string> divisions;  // names of divisions 1, 2, ...
     std::optional<uint64_t> seed;
     bool rename = false;
     bool resetYears = false;
@@ -56,6 +60,13 @@ std::optional<Options> parse(int argc, char** argv) {
             o.name = argv[++i];
         } else if (hasValue && arg == "--title") {
             o.title = argv[++i];
+        } else if (hasValue && arg == "--divisions") {
+            std::stringstream list(argv[++i]);
+            for (std::string name; std::getline(list, name, ',');) o.divisions.push_back(name);
+            if (o.divisions.size() > 8) {
+                std::cerr << "newleague: --divisions names at most 8 divisions\n";
+                return std::nullopt;
+            }
         } else if (hasValue && arg == "--teams") {
             const auto n = number(argv[++i]);
             if (!n || !lf::leagueSize(static_cast<int>(*n))) {
@@ -106,6 +117,10 @@ int main(int argc, char** argv) {
     commish::NewLeague request;
     request.league.title = options->title;
     request.league.teams = options->teams;
+    // Divisions the league does not have keep "no name", as every league writer leaves them.
+    const size_t divisions = static_cast<size_t>(lf::leagueSize(options->teams)->divisions);
+    for (size_t d = 0; d < options->divisions.size() && d < divisions; ++d)
+        request.league.divisionNames[d] = options->divisions[d];
     request.name = *name;
     request.rename = options->rename;
     request.resetYears = options->resetYears;

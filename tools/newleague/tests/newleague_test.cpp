@@ -133,6 +133,19 @@ TEST_F(NewLeagueTool, SameSeedSameLeague) {
     EXPECT_EQ(lf::readLeague(dir / "a" / "KRO.lge").title, "Big Ten");
 }
 
+TEST_F(NewLeagueTool, NamesTheDivisionsGivenAndKeepsTheRest) {
+    ASSERT_EQ(newleague(dir, "--dir '" + dir.string() +
+                                 "' --name kro --teams 16 --divisions 'North Rim,South Rim,Gulf,Bay,Ridge'"),
+              0)
+        << output();
+    const auto names = lf::readLeague(dir / "KRO.lge").divisionNames;
+    EXPECT_EQ(names[0], "North Rim");
+    EXPECT_EQ(names[1], "South Rim");
+    EXPECT_EQ(names[2], "Gulf");
+    EXPECT_EQ(names[3], "Bay");
+    EXPECT_EQ(names[4], "no name");  // a 16-team league has four divisions
+}
+
 TEST_F(NewLeagueTool, RefusesBadRequestsAndWritesNothing) {
     fixture::writeText(dir / "league.id1", "OLD\r\n");
     fixture::writeText(dir / "old.lge", "");
@@ -144,6 +157,7 @@ TEST_F(NewLeagueTool, RefusesBadRequestsAndWritesNothing) {
         {d + " --name X", 2},
         {d + " --name X --teams 8 --seed -1", 2},
         {d + " --name X --teams 8 --colour red", 2},
+        {d + " --name X --teams 8 --divisions a,b,c,d,e,f,g,h,i", 2},
         {d + " --name Old --teams 8", 1},                  // that league exists
         {" --dir '" + (dir / "none").string() + "' --name X --teams 8", 1},
     };

@@ -13,7 +13,7 @@ namespace {
 constexpr int kBaseSlots[12] = {0, 27, 28, 31, 32, 34, 35, 36, 41, 42, 46, 45};
 
 struct FormationChange {
-  const char* name;
+  char name[7];
   int changes[3][2];   // place, slot
 };
 constexpr FormationChange kFormations[] = {
@@ -48,10 +48,13 @@ bool applyDefensiveCall(Game& g, const std::string& e) {
   for (int i = 1; i <= 11; ++i) def.lineup[i] = def.depth[kBaseSlots[i]];
   // Names are kept as six characters, the width of every recognised name.
   const std::string& name = g.t.defensiveFormations[f];
-  for (const FormationChange& fc : kFormations) {
-    if (name != fc.name) continue;
-    for (const auto& c : fc.changes)
-      if (c[0] != 0) def.lineup[c[0]] = def.depth[c[1]];
+  if (name.size() == 6) {
+    for (const FormationChange& fc : kFormations) {
+      if (std::memcmp(name.data(), fc.name, 6) != 0) continue;
+      for (const auto& c : fc.changes)
+        if (c[0] != 0) def.lineup[c[0]] = def.depth[c[1]];
+      break;   // the names differ from one another
+    }
   }
   if (pp == 11) {
     const int x = 7 + g.u(4);

@@ -161,9 +161,13 @@ void refresh(Game& g) {
 void startEventLineWithCalls(Game& g) {
   const Play& p = g.s.play;
   const int row = 9 * (p.group - 1) + p.number;
-  std::string text = g.t.offensivePlayTitles[std::clamp(row, 1, 27)];
+  const std::string& offence = g.t.offensivePlayTitles[std::clamp(row, 1, 27)];
+  const std::string& defence = g.t.defensivePlayTitles[std::clamp(p.defensivePlay, 1, 25)];
+  std::string text;
+  text.reserve(offence.size() + 4 + defence.size());
+  text += offence;
   text += " vs ";
-  text += g.t.defensivePlayTitles[std::clamp(p.defensivePlay, 1, 25)];
+  text += defence;
   logText(g, text);
 }
 

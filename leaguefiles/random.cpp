@@ -1,7 +1,6 @@
 #include "leaguefiles/random.h"
 
 #include <chrono>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -49,11 +48,13 @@ int Random::scriptedUniform(int n) {
 size_t Random::remaining() const { return script_.size() - next_; }
 
 int round_half_even(double x) {
-    const double down = std::floor(x);
+    // Truncation, one less below zero: the floor of any x an int can hold, without a libm call.
+    int down = static_cast<int>(x);
+    if (static_cast<double>(down) > x) --down;
     const double rest = x - down;
-    if (rest > 0.5) return static_cast<int>(down) + 1;
-    if (rest < 0.5) return static_cast<int>(down);
-    return std::fmod(down, 2.0) == 0.0 ? static_cast<int>(down) : static_cast<int>(down) + 1;
+    if (rest > 0.5) return down + 1;
+    if (rest < 0.5) return down;
+    return down % 2 == 0 ? down : down + 1;
 }
 
 }  // namespace lf

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(Random, UniformStaysInRangeAndSeedsRepeat) {
     lf::Random a(42), b(42);
     std::vector<int> seen(7, 0);
@@ -35,6 +37,17 @@ TEST(Random, ScriptedDrawsCheckTheirRange) {
 
 TEST(Random, RoundHalfEven) {
     const std::pair<double, int> cases[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},   {2.4999, 2},
-                                            {2.51, 3}, {-0.5, 0}, {-1.5, -2}, {-2.6, -3}};
+                                            {2.51, 3}, {-0.5, 0}, {-1.5, -2}, {-2.6, -3},
+                                            {-2.5, -2}, {-3.5, -4}, {-0.2, 0}, {-7.0, -7},
+                                            {7.0, 7}};
     for (const auto& [x, r] : cases) EXPECT_EQ(lf::round_half_even(x), r) << x;
+}
+
+TEST(Random, SeededUniformIsOnePlusTheFloorOfTheScaledUnitDraw) {
+    lf::Random a(42), b(42);
+    for (int round = 0; round < 50; ++round)
+        for (int n : {1, 2, 6, 100, 1000000, 0, -5}) {
+            const double u = b.unit();
+            EXPECT_EQ(a.uniform(n), 1 + static_cast<int>(std::floor(n * u))) << n;
+        }
 }

@@ -1,0 +1,217 @@
+// gameday driven through its windows, offscreen, as a user would drive it.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "gameday/tests/fixture_league.h"
+#include "gameday/tests/started_program.h"
+#include "leaguefiles/file_io.h"
+#include "leaguefiles/record_file.h"
+#include "leaguefiles/schedule_record.h"
+#include "leaguefiles/team_record.h"
+#include "ui/automation_client.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace au = ui::automation;
+using gameday::testing::StartedProgram;
+using gameday::testing::TestDesktop;
+
+constexpr int Deadline = 30000;
+
+struct Gameday {
+    TestDesktop desktop;
+    std::unique_ptr<StartedProgram> program;
+    std::vector<std::string> messages;  // texts of the "KRO" boxes answered
+
+    Gameday() {
+        ::setenv("VELTRAN_TIMER_SCALE", "0", 1);
+        gameday::testing::writeFixtureLeague(desktop.league);
+    }
+    void start() {
+        program = std::make_unique<StartedProgram>(desktop.installProgram("gameday"), desktop.league);
+    }
+
+    // The topmost window of gameday, once one is shown.
+    std::optional<au::Window> top() {
+        for (const au::Window& w : au::listWindows())
+            if (w.program == "gameday") return w;
+        return std::nullopt;
+    }
+
+    // Answers "KRO" message boxes with OK (keeping their texts) until a window whose title
+    // matches appears on top; handle() may answer the other windows of a game.
+    au::Window waitFor(const std::string& title,
+                       const std::function<bool(const au::Window&)>& handle = {}) {
+        std::optional<au::Window> found;
+        TestDesktop::waitFor(Deadline * 4, [&] {
+            const auto w = top();
+            if (!w || w->blocked) return false;
+            if (au::findWindow(title) && w->title == au::findWindow(title)->title) {
+                found = w;
+                return true;
+            }
+            if (w->windowClass == "dialog" && w->title == "KRO" && au::findControl(*w, "OK")) {
+                const au::Control* text = au::findControl(*w, "qt_msgbox_label");
+                if (text) messages.push_back(text->text);
+                au::click(*w, "OK");
+            } else if (handle) {
+                handle(*w);
+            }
+            return false;
+        });
+        if (!found) ADD_FAILURE() << "no window " << title;
+        return found.value_or(au::Window{});
+    }
+};
+
+std::string file(const TestDesktop& d, const std::string& ext) {
+    return lf::readFile(d.league / ("TEST." + ext));
+}
+
+const au::Control* control(const au::Window& w, const std::string& name) {
+    const au::Control* c = au::findControl(w, name);
+    EXPECT_TRUE(c) << name << " in " << w.title;
+    return c;
+}
+
+TEST(GamedayProgram, LeagueGameFromTheQuestionToTheLobby) {
+    Gameday gd;
+    gd.start();
+    au::Window question = gd.waitFor("Test League");
+    ASSERT_EQ(control(question, "qt_msgbox_label")->text, "Is this a league game?");
+    au::click(question, "&Yes");
+
+    au::Window pick = gd.waitFor("Test League Season*");
+    EXPECT_EQ(pick.name, "Pickteam");
+    EXPECT_EQ(pick.title, "Test League Season # 1");
+    EXPECT_EQ(control(pick, "Label1_0")->text, "WEEK  1");
+    const std::string firstGame = control(pick, "Label1_1")->text;
+    au::click(pick, "Play Next Game");
+
+    au::Window welcome = gd.waitFor("Welcome To The Veltran Football League");
+    EXPECT_NE(control(welcome, "lblWelcome")->text.find("Today's Weather: "), std::string::npos);
+    au::click(welcome, "Play Game");
+    au::Window coaches = gd.waitFor("Select Coaches");
+    EXPECT_TRUE(control(coaches, "Option1_3")->checked);
+    au::click(coaches, "Play The Game");
+
+    au::Window stats = gd.waitFor("Game Statistics");
+    ASSERT_FALSE(gd.messages.empty());
+    EXPECT_EQ(gd.messages.back().rfind("END OF GAME   \n", 0), 0u) << gd.messages.back();
+    const std::vector<std::string> box = control(stats, "lstStats")->items;
+    ASSERT_GT(box.size(), 40u);
+    EXPECT_EQ(box[4], " Q   Time  Team  ld  SCORING SUMMARY");
+    // Nothing is saved before "Exit".
+    EXPECT_EQ(lf::readAll<lf::ScheduleRecord>(gd.desktop.league / "TEST.sch")[0].status(), '-');
+
+    au::click(stats, "Show Events");
+    au::Window events = gd.waitFor("Game Events");
+    EXPECT_EQ(control(events, "lstStats")->items.at(1), " Q   Time  Team  ld  GAME SUMMARY");
+    EXPECT_EQ(control(events, "cmdPlays")->text, "Show Stats");
+    au::click(events, "Show Stats");
+    stats = gd.waitFor("Game Statistics");
+    EXPECT_EQ(control(stats, "lstStats")->items, box);
+    au::click(stats, "Exit");
+
+    EXPECT_TRUE(gd.desktop.lobbyStarted(Deadline));
+    EXPECT_TRUE(gd.program->ended(Deadline));
+    const lf::ScheduleRecord played = lf::readAll<lf::ScheduleRecord>(gd.desktop.league / "TEST.sch")[0];
+    EXPECT_TRUE(played.status() >= '4' && played.status() <= '9');
+    const auto teams = lf::readAll<lf::TeamRecord>(gd.desktop.league / "TEST.tms");
+    const lf::TeamRecord& visitor = teams[played.visitor() - 1];
+    EXPECT_EQ(visitor.own(97), played.visitorScore());
+    EXPECT_EQ(visitor.opp(97), played.homeScore());
+    EXPECT_NE(firstGame.find(" at "), std::string::npos);
+}
+
+TEST(GamedayProgram, ExhibitionWritesNothing) {
+    Gameday gd;
+    const std::string teams = file(gd.desktop, "tms"), schedule = file(gd.desktop, "sch"),
+                      players = file(gd.desktop, "pla");
+    gd.start();
+    au::click(gd.waitFor("Test League"), "&No");
+    au::Window exhibition = gd.waitFor("Exhibition Game");
+    EXPECT_EQ(control(exhibition, "cboVis")->items.size(), 8u);
+    au::select(exhibition, "cboVis", 0);
+    au::select(exhibition, "cbohome", 1);
+    au::click(exhibition, "Play Game");
+    au::click(gd.waitFor("Welcome To The Veltran Football League"), "Play Game");
+    au::click(gd.waitFor("Select Coaches"), "Play the Game");
+    au::click(gd.waitFor("Game Statistics"), "Exit");
+    EXPECT_TRUE(gd.desktop.lobbyStarted(Deadline));
+    EXPECT_TRUE(gd.program->ended(Deadline));
+    EXPECT_EQ(file(gd.desktop, "tms"), teams);
+    EXPECT_EQ(file(gd.desktop, "sch"), schedule);
+    EXPECT_EQ(file(gd.desktop, "pla"), players);
+}
+
+// Humans coach both sides: the coin toss, the kickoff and the calls go through the
+// windows; the offensive call is masked, PU is refused deep in the own half... until END.
+TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
+    Gameday gd;
+    const std::string schedule = file(gd.desktop, "sch"), teams = file(gd.desktop, "tms");
+    gd.start();
+    au::click(gd.waitFor("Test League"), "&Yes");
+    au::click(gd.waitFor("Test League Season*"), "Play Next Game");
+    au::click(gd.waitFor("Welcome To The Veltran Football League"), "Play Game");
+    au::Window coaches = gd.waitFor("Select Coaches");
+    au::select(coaches, "Option1", 0);
+    TestDesktop::waitFor(Deadline, [&] {
+        const auto w = au::findWindow("Select Coaches");
+        return w && w->controls.size() > 0 && au::findControl(*w, "Option1_0")->checked;
+    });
+    au::click(coaches, "Play the Game");
+
+    // Two snaps are called by hand on both sides, then END is typed into the next
+    // offensive box. Each window is answered once: the next one is waited for by its id.
+    int offenseCalls = 0, defenseCalls = 0;
+    std::string answered;
+    std::optional<au::Window> box;
+    TestDesktop::waitFor(Deadline * 2, [&] {
+        const auto w = gd.top();
+        if (!w || w->blocked || w->id == answered) return false;
+        if (w->name == "Makecall" && w->title == "OFFENSE" && offenseCalls == 2 && defenseCalls == 2) {
+            box = w;
+            return true;
+        }
+        answered = w->id;
+        if (w->windowClass == "dialog" && au::findControl(*w, "&Yes")) {
+            au::click(*w, "&Yes");  // receive the kickoff
+        } else if (w->windowClass == "dialog" && au::findControl(*w, "OK")) {
+            au::click(*w, "OK");
+        } else if (w->name == "Kickoff") {
+            au::click(*w, "Kickoff");
+        } else if (w->name == "Penalty") {
+            const au::Control* accept = au::findControl(*w, "Option1_0");
+            au::select(*w, "Option1", accept && accept->visible ? 0 : 1);
+        } else if (w->name == "Extrapt") {
+            au::clickControl(*w, "Command1");
+        } else if (w->name == "Makecall" && w->title == "OFFENSE") {
+            ++offenseCalls;
+            au::sendKeys(*w, "1525{ENTER}");
+        } else if (w->name == "Makecall" && w->title == "DEFENSE") {
+            ++defenseCalls;
+            EXPECT_TRUE(au::findControl(*w, "Offensive Formation:"));
+            au::sendKeys(*w, "605{ENTER}");
+        } else {
+            answered.clear();  // not ready yet, look again
+        }
+        return false;
+    });
+    ASSERT_TRUE(box) << offenseCalls << " offensive and " << defenseCalls << " defensive calls";
+    au::sendKeys(*box, "e{BS}END");
+    TestDesktop::waitFor(Deadline, [&] {
+        const auto w = au::findWindow("OFFENSE");
+        const au::Control* c = w ? au::findControl(*w, "txtCall") : nullptr;
+        return c && c->text == "END";
+    });
+    au::sendKeys(*box, "{ENTER}");
+    EXPECT_TRUE(gd.program->ended(Deadline));
+    EXPECT_FALSE(fs::exists(gd.desktop.league / "lobby-started"));
+    EXPECT_EQ(file(gd.desktop, "sch"), schedule);
+    EXPECT_EQ(file(gd.desktop, "tms"), teams);
+}
+
+}  // namespace

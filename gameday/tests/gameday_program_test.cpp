@@ -1,6 +1,7 @@
 // gameday driven through its windows, offscreen, as a user would drive it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "gameday/tests/fixture_league.h"
@@ -164,15 +165,31 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
     });
     au::click(coaches, "Play the Game");
 
-    // Two snaps are called by hand on both sides, then END is typed into the next
-    // offensive box. Each window is answered once: the next one is waited for by its id.
-    int offenseCalls = 0, defenseCalls = 0;
+    // The first offensive entries are the commands STAT and LOG, each returning to the
+    // call, and FG where the ball is too far out; then two snaps are called by hand on
+    // both sides and END is typed into the next offensive box. Each window is answered
+    // once: the next one is waited for by its id.
+    int offenseCalls = 0, defenseCalls = 0, offenseBoxes = 0;
+    bool statsShown = false, eventsShown = false, fieldGoalRefusalDue = false;
     std::string answered;
     std::optional<au::Window> box;
+    const auto ballOn = [&]() {
+        const auto board = au::findWindow("KRO Scoreboard*");
+        if (!board) return 0;
+        const std::string visitor = au::findControl(*board, "lblVisitor")->text;
+        const std::string home = au::findControl(*board, "lblHome")->text;
+        const std::string offense = visitor.find(" * ") != std::string::npos ? visitor : home;
+        const std::string name = offense.substr(0, offense.find(" * "));
+        const std::string on = au::findControl(*board, "lblBallOn")->text;
+        if (on == "midfield") return 50;
+        const int yards = std::stoi(on.substr(on.rfind(' ') + 1));
+        return on.rfind(name + " ", 0) == 0 ? yards : 100 - yards;
+    };
     TestDesktop::waitFor(Deadline * 2, [&] {
         const auto w = gd.top();
         if (!w || w->blocked || w->id == answered) return false;
-        if (w->name == "Makecall" && w->title == "OFFENSE" && offenseCalls == 2 && defenseCalls == 2) {
+        const bool offenseBox = w->name == "Makecall" && w->title == "OFFENSE";
+        if (offenseBox && offenseCalls == 2 && defenseCalls == 2) {
             box = w;
             return true;
         }
@@ -180,7 +197,12 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
         if (w->windowClass == "dialog" && au::findControl(*w, "&Yes")) {
             au::click(*w, "&Yes");  // receive the kickoff
         } else if (w->windowClass == "dialog" && au::findControl(*w, "OK")) {
+            const au::Control* text = au::findControl(*w, "qt_msgbox_label");
+            if (text) gd.messages.push_back(text->text);
             au::click(*w, "OK");
+        } else if (w->title == "Game Statistics" || w->title == "Game Events") {
+            (w->title == "Game Statistics" ? statsShown : eventsShown) = true;
+            au::click(*w, "Exit");
         } else if (w->name == "Kickoff") {
             au::click(*w, "Kickoff");
         } else if (w->name == "Penalty") {
@@ -188,7 +210,18 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
             au::select(*w, "Option1", accept && accept->visible ? 0 : 1);
         } else if (w->name == "Extrapt") {
             au::clickControl(*w, "Command1");
-        } else if (w->name == "Makecall" && w->title == "OFFENSE") {
+        } else if (offenseBox && offenseBoxes == 0) {
+            ++offenseBoxes;
+            au::sendKeys(*w, "STAT{ENTER}");
+        } else if (offenseBox && offenseBoxes == 1) {
+            ++offenseBoxes;
+            au::sendKeys(*w, "LOG{ENTER}");
+        } else if (offenseBox && offenseBoxes == 2) {
+            ++offenseBoxes;
+            fieldGoalRefusalDue = ballOn() <= 46;
+            if (fieldGoalRefusalDue) au::sendKeys(*w, "FG{ENTER}");
+            else answered.clear();
+        } else if (offenseBox) {
             ++offenseCalls;
             au::sendKeys(*w, "1525{ENTER}");
         } else if (w->name == "Makecall" && w->title == "DEFENSE") {
@@ -200,6 +233,12 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
         }
         return false;
     });
+    EXPECT_TRUE(statsShown);
+    EXPECT_TRUE(eventsShown);
+    if (fieldGoalRefusalDue) {
+        const std::string refusal = "You are too far away to try a field goal!\nGo for it or punt!";
+        EXPECT_NE(std::find(gd.messages.begin(), gd.messages.end(), refusal), gd.messages.end());
+    }
     ASSERT_TRUE(box) << offenseCalls << " offensive and " << defenseCalls << " defensive calls";
     au::sendKeys(*box, "e{BS}END");
     TestDesktop::waitFor(Deadline, [&] {

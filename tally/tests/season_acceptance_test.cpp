@@ -4,12 +4,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "leaguefiles/league_file.h"
+#include "leaguefiles/record_file.h"
+#include "leaguefiles/records_file.h"
 #include "leaguefiles/stat_index.h"
 #include "tally/format.h"
 #include "tally/league_totals.h"
+#include "tally/season_close.h"
 #include "tally/standings_report.h"
 #include "tally/team_report.h"
 
@@ -105,6 +109,15 @@ TEST_F(PlayedSeason, ReportsAgreeWithEachOtherAndTheFiles) {
         EXPECT_EQ(rushes, team.own(lf::stat::RushAttempts));
         EXPECT_EQ(rushYards, team.own(lf::stat::RushYards));
         EXPECT_EQ(catches, team.own(lf::stat::Completions));
+    }
+
+    // Closing the season: each season record is the best of the season's players.
+    tally::saveSeasonRecords(view);
+    const auto records = lf::leagueFilePath(dir, "ACC", "irs");
+    for (int k : {lf::stat::RushYards, lf::stat::PassingYards, lf::stat::Tackles}) {
+        int best = 0;
+        for (const auto& p : players) best = std::max(best, p.stat(k));
+        EXPECT_EQ(lf::readRecord<lf::IndividualRecord>(records, k).value(), best) << k;
     }
 }
 

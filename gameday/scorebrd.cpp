@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "gameday/engine/texts.h"
+#include "gameday/help_lists.h"
 #include "gameday/qtext.h"
 #include "ui/program.h"
 
@@ -22,7 +23,7 @@ Scorebrd::Scorebrd() {
     setObjectName(QStringLiteral("Scorebrd"));
     setWindowTitle(QStringLiteral("KRO Scoreboard"));
     setWindowIcon(ui::suiteIcon());
-    setFixedSize(640, 520);
+    setFixedSize(1240, 520);
     visitor_ = label("lblVisitor", QStringLiteral("Visitor"), 10, 10, 220);
     home_ = label("lblHome", QStringLiteral("Home"), 10, 36, 220);
     visitorScore_ = label("lblVisitorScore", QStringLiteral("0"), 240, 10, 50);
@@ -63,6 +64,35 @@ Scorebrd::Scorebrd() {
     playText_ = new ui::FixedList(this, 56);
     playText_->setObjectName(QStringLiteral("pctPlay"));
     playText_->setGeometry(10, 216, 620, 294);
+
+    const auto help = [&](const char* name, const std::vector<std::string_view>& text) {
+        auto* list = new ui::FixedList(this, 70);
+        list->setObjectName(QString::fromLatin1(name));
+        QStringList lines;
+        for (std::string_view line : text) lines << QString::fromLatin1(line.data(), static_cast<int>(line.size()));
+        list->setLines(lines);
+        list->setGeometry(640, 10, 590, 470);
+        list->hide();
+        return list;
+    };
+    offenseHelp_ = help("lstOffenseHelp", offenseHelp());
+    defenseHelp_ = help("lstDefenseHelp", defenseHelp());
+    callHelp_ = label("lblCallHelp", {}, 640, 488, 590);
+    callHelp_->hide();
+}
+
+void Scorebrd::showHelp(bool offense) {
+    offenseHelp_->setVisible(offense);
+    defenseHelp_->setVisible(!offense);
+    const std::string_view line = offense ? OffenseCallHelp : DefenseCallHelp;
+    callHelp_->setText(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
+    callHelp_->show();
+}
+
+void Scorebrd::hideHelp() {
+    offenseHelp_->hide();
+    defenseHelp_->hide();
+    callHelp_->hide();
 }
 
 void Scorebrd::open(const fb::GameState& g, const QString& title) {

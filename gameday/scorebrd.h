@@ -19,6 +19,9 @@ public:
     // A play text centred on a 56-character line.
     void printPlayText(const std::string& text);
     void clearPlayText();
+    // The help lists of the side whose human is calling; hideHelp() hides them all.
+    void showHelp(bool offense);
+    void hideHelp();
 
 private:
     QLabel* label(const char* name, const QString& text, int x, int y, int w);
@@ -26,6 +29,8 @@ private:
     QLabel *visitor_, *home_, *visitorScore_, *homeScore_, *down_, *ytg_, *time_, *ballOn_,
         *quarter_, *stadium_, *wind_, *precipitation_, *temperature_, *coaches_;
     ui::FixedList* playText_;
+    ui::FixedList *offenseHelp_, *defenseHelp_;
+    QLabel* callHelp_;
 };
 
 }  // namespace gameday

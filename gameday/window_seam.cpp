@@ -47,7 +47,10 @@ void WindowSeam::message(const std::string& text, const std::string& title) {
 }
 
 std::string WindowSeam::offensiveEntry(const fb::GameState& g) {
-    return bytes(askCall({true, g.coachControl == 0, {}}));
+    scoreboard_.showHelp(true);
+    const QString entry = askCall({true, g.coachControl == 0, {}});
+    scoreboard_.hideHelp();
+    return bytes(entry);
 }
 
 std::string WindowSeam::defensiveEntry(const fb::GameState& g) {
@@ -59,7 +62,10 @@ std::string WindowSeam::defensiveEntry(const fb::GameState& g) {
         formation << qtext(offense.roster[player].position) + QLatin1Char(' ') +
                          qtext(offense.roster[player].name);
     }
-    return bytes(askCall({false, false, formation}));
+    scoreboard_.showHelp(false);
+    const QString entry = askCall({false, false, formation});
+    scoreboard_.hideHelp();
+    return bytes(entry);
 }
 
 bool WindowSeam::penaltyChoice(const fb::GameState&, const fb::PenaltyView& v) {

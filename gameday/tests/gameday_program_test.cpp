@@ -212,6 +212,11 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
             au::clickControl(*w, "Command1");
         } else if (offenseBox && offenseBoxes == 0) {
             ++offenseBoxes;
+            const auto board = au::findWindow("KRO Scoreboard*");
+            EXPECT_TRUE(board && au::findControl(*board, "lstOffenseHelp")->visible &&
+                        !au::findControl(*board, "lstDefenseHelp")->visible);
+            EXPECT_EQ(board->controls.empty() ? "" : au::findControl(*board, "lblCallHelp")->text,
+                      "Play Call = Play + Runner/Receiver + Formation (e.g. 1525)");
             au::sendKeys(*w, "STAT{ENTER}");
         } else if (offenseBox && offenseBoxes == 1) {
             ++offenseBoxes;

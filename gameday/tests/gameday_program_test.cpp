@@ -114,6 +114,27 @@ TEST(GamedayProgram, LeagueGameFromTheQuestionToTheLobby) {
     au::click(events, "Show Stats");
     stats = gd.waitFor("Game Statistics");
     EXPECT_EQ(control(stats, "lstStats")->items, box);
+
+    // Printed to the season's box-score log in the archive folder.
+    au::click(stats, "Print");
+    au::Window print = gd.waitFor("Print");
+    au::select(print, "optPrintTarget", 1);
+    TestDesktop::waitFor(Deadline, [&] {
+        const auto w = au::findWindow("Print");
+        return w && au::findControl(*w, "txtPrintFile")->enabled;
+    });
+    print = *au::findWindow("Print");
+    const std::string target = control(print, "txtPrintFile")->text;
+    EXPECT_EQ(fs::path(target).filename(), "Box001.log");
+    au::clickControl(print, "cmdPrintOK");
+    const fs::path log = gd.desktop.league / "TESTArchive" / "Box001.log";
+    stats = gd.waitFor("Game Statistics");
+    ASSERT_TRUE(TestDesktop::waitFor(Deadline, [&] { return fs::exists(log); }));
+    const std::vector<std::string> logged = lf::readLines(log);
+    ASSERT_EQ(logged.size(), box.size() + 2);
+    EXPECT_EQ(logged[0], "");
+    EXPECT_EQ(logged[1], "Game Statistics  Season  1  Week  1");
+    EXPECT_EQ(logged[6], box[4]);
     au::click(stats, "Exit");
 
     EXPECT_TRUE(gd.desktop.lobbyStarted(Deadline));

@@ -8,17 +8,19 @@ std::string rawText(const uint8_t* image, size_t offset, size_t width) {
     return std::string(reinterpret_cast<const char*>(image + offset), width);
 }
 
-std::string trim(std::string_view text) {
+std::string_view trimmedView(std::string_view text) {
     // A NUL counts as padding: a record image nobody filled in reads as empty text.
-    constexpr std::string_view Padding(" \0", 2);
-    const size_t first = text.find_first_not_of(Padding);
-    if (first == std::string_view::npos) return {};
-    const size_t last = text.find_last_not_of(Padding);
-    return std::string(text.substr(first, last - first + 1));
+    const auto padding = [](char c) { return c == ' ' || c == '\0'; };
+    size_t first = 0, end = text.size();
+    while (first < end && padding(text[first])) ++first;
+    while (end > first && padding(text[end - 1])) --end;
+    return text.substr(first, end - first);
 }
 
+std::string trim(std::string_view text) { return std::string(trimmedView(text)); }
+
 std::string trimmedText(const uint8_t* image, size_t offset, size_t width) {
-    return trim(rawText(image, offset, width));
+    return trim(std::string_view(reinterpret_cast<const char*>(image + offset), width));
 }
 
 void putText(uint8_t* image, size_t offset, size_t width, std::string_view text) {

@@ -21,5 +21,7 @@ void putInt16(uint8_t* image, size_t offset, int value);
 
 // Leading and trailing blanks and NUL bytes removed.
 std::string trim(std::string_view text);
+// The same, without a copy: a view into text.
+std::string_view trimmedView(std::string_view text);
 
 }  // namespace lf

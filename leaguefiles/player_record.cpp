@@ -55,7 +55,19 @@ size_t statAt(int i) {
 std::string PlayerRecord::position() const { return trimmedText(bytes.data(), Position, 2); }
 std::string PlayerRecord::firstName() const { return trimmedText(bytes.data(), First, 10); }
 std::string PlayerRecord::lastName() const { return trimmedText(bytes.data(), Last, 10); }
-std::string PlayerRecord::displayName() const { return trim(firstName() + " " + lastName()); }
+std::string PlayerRecord::displayName() const {
+    // Built in one allocation: rosters copy a name per player for every game. A missing first
+    // or last name leaves no stray blank.
+    const auto field = [this](size_t offset, size_t width) {
+        return trimmedView(std::string_view(reinterpret_cast<const char*>(bytes.data() + offset), width));
+    };
+    const std::string_view first = field(First, 10), last = field(Last, 10);
+    if (first.empty() || last.empty()) return std::string(first.empty() ? last : first);
+    std::string name;
+    name.reserve(first.size() + 1 + last.size());
+    name.append(first).append(1, ' ').append(last);
+    return name;
+}
 void PlayerRecord::setPosition(std::string_view v) { putText(bytes.data(), Position, 2, v); }
 void PlayerRecord::setFirstName(std::string_view v) { putText(bytes.data(), First, 10, v); }
 void PlayerRecord::setLastName(std::string_view v) { putText(bytes.data(), Last, 10, v); }
@@ -90,7 +102,8 @@ std::string PlayerRecord::injuryText() const { return rawText(bytes.data(), Inju
 
 int PlayerRecord::injury() const {
     // Leading digits after any blanks; blanks alone, or no digits, mean not injured.
-    const std::string text = trim(injuryText());
+    const std::string_view text =
+        trimmedView(std::string_view(reinterpret_cast<const char*>(bytes.data() + Injury), 4));
     int value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') break;

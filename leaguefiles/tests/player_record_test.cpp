@@ -77,3 +77,23 @@ TEST(PlayerRecord, NamesAndCodes) {
     EXPECT_EQ(lf::rating::label(lf::rating::RDF), "Run Defense");
     EXPECT_THROW(p.setNumber(40000), lf::FileError);
 }
+
+TEST(PlayerRecord, DisplayNameLeavesNoStrayBlankOrPadding) {
+    struct Case {
+        const char* first;
+        const char* last;
+        const char* shown;
+    };
+    for (const Case c : {Case{"", "Baptiste", "Baptiste"}, Case{"Jo", "", "Jo"}, Case{"", "", ""},
+                         Case{"  Jo  ", " Baptiste", "Jo Baptiste"},
+                         Case{"Mary Ann", "De La Cruz", "Mary Ann De La Cruz"}}) {
+        lf::PlayerRecord p;
+        p.setFirstName(c.first);
+        p.setLastName(c.last);
+        EXPECT_EQ(p.displayName(), c.shown) << c.first << "|" << c.last;
+    }
+    lf::PlayerRecord blank;  // all NUL bytes, as a record nobody filled in
+    EXPECT_EQ(blank.displayName(), "");
+    blank.bytes[12] = 'X';
+    EXPECT_EQ(blank.displayName(), "X");
+}

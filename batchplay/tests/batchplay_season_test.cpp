@@ -1,6 +1,10 @@
 // batchplay driving the real menu and game programs, offscreen, over a league made by newleague.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 
 #include <signal.h>
 
@@ -40,6 +44,20 @@ std::optional<au::Window> batchplayBox(int deadlineMs) {
         },
         deadlineMs);
     return box;
+}
+
+// True when batchplay's Command1 reads "Stop Simulation" and is enabled.
+bool stopOffered(long long batchplayPid) {
+    const auto reply = au::request(batchplayPid, R"({"op":"windows"})");
+    if (!reply) return false;
+    const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(*reply)).object();
+    for (const QJsonValue& w : answer.value("windows").toArray())
+        for (const QJsonValue& c : w.toObject().value("controls").toArray()) {
+            const QJsonObject control = c.toObject();
+            if (control.value("name").toString() == "Command1")
+                return control.value("text").toString() == "Stop Simulation" && control.value("enabled").toBool();
+        }
+    return false;
 }
 
 std::string controlText(const au::Window& w, const std::string& name) {
@@ -139,24 +157,17 @@ TEST_F(BatchplayProgram, PlaysThreeLeagueGamesAndLeavesTheMenuOpen) {
 TEST_F(BatchplayProgram, StopDuringTheFirstGameEndsTheRunAfterIt) {
     const au::Window window = startAtWeekDisplay();
     ASSERT_FALSE(window.id.empty());
-    simulate(window, "10");
-    // The game is held still while Stop is pressed, so the request lands inside it.
     long long gameday = 0;
-    ASSERT_TRUE(uitest::waitUntil(
-        [&] {
-            const auto w = windowOf("batchplay", "KRO Batchplay");
-            const au::Control* button = w ? au::findControl(*w, "Command1") : nullptr;
-            if (!button || button->text != "Stop Simulation" || !button->enabled) return false;
-            for (const au::Window& other : au::listWindows())
-                if (other.program == "gameday") gameday = other.pid;
-            if (gameday != 0) ::kill(static_cast<pid_t>(gameday), SIGSTOP);
-            EXPECT_TRUE(au::clickControl(*w, "Command1").ok);
-            return true;
-        },
-        Deadline));
+    for (const au::Window& other : au::listWindows())
+        if (other.program == "gameday") gameday = other.pid;
     ASSERT_NE(gameday, 0);
-    // Asked of batchplay alone: a listing of every program would wait on the game held still.
+    simulate(window, "10");
+    // Once Stop may be pressed, the game is held still while it is, so the request lands inside it.
+    // Only batchplay is asked meanwhile: a listing of every program would wait on the game held still.
     const long long self = batchplay->pid();
+    ASSERT_TRUE(uitest::waitUntil([&] { return stopOffered(self); }, Deadline));
+    ::kill(static_cast<pid_t>(gameday), SIGSTOP);
+    EXPECT_TRUE(au::clickControl(window, "Command1").ok);
     EXPECT_TRUE(uitest::waitUntil(
         [&] {
             const auto reply = au::request(self, R"({"op":"windows"})");

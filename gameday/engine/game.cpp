@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "gameday/engine/routines.h"
@@ -152,9 +153,10 @@ void gameLoop(Game& g) {
 
 void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
   // Rebuilt in place: assigning a fresh GameState would zero a second copy and move every
-  // string across.
+  // string across. Default-initialised, not value-initialised: every member has its own
+  // initialiser, so zeroing the whole object first would only clear it twice.
   std::destroy_at(&g);
-  std::construct_at(&g);
+  ::new (static_cast<void*>(&g)) GameState;
   g.events.reserve(200);
   g.scoring.reserve(32);
   g.gameType = setup.gameType;

@@ -292,8 +292,8 @@ void incompletePass(Game& g) {
   p.yards = 0;
   p.seconds = g.u(3) + p.depth + 1 + (p.depth == 1 ? 2 : 0);
   p.huddleSeconds = 0;
-  sayText(g, "Incomplete pass by " + name(s, s.offense, p.passer));
-  logText(g, "Intended for " + name(s, s.offense, p.ballCarrier));
+  sayText(g, joinText({"Incomplete pass by ", name(s, s.offense, p.passer)}));
+  logText(g, joinText({"Intended for ", name(s, s.offense, p.ballCarrier)}));
   p.fumble = false;
   if (s.ballOn < 99 && g.u(15) == 1)
     penalty(g, p.depth <= 2 ? "03.21." : "03.03.03.03.21.21.21.21.22.22.23.");
@@ -451,14 +451,14 @@ void completion(Game& g) {
   p.yards = yards;
   if (s.ballOn < 90) p.yards += p.depth - 1;
   keepInField(s);
-  sayText(g, name(s, s.offense, p.ballCarrier) + " " + std::to_string(p.yards) +
-                 " yard pass from " + name(s, s.offense, p.passer));
+  sayText(g, joinText({name(s, s.offense, p.ballCarrier), " ", std::to_string(p.yards),
+                       " yard pass from ", name(s, s.offense, p.passer)}));
   p.seconds = lf::round_half_even(5 + g.u(5) + std::abs(p.yards) / 10.0);
   const bool td = s.ballOn + p.yards >= 100;
   if (td) p.touchdown = true;
   if (!td) {
     chooseTackler(g, 2);
-    logText(g, "Tackle by " + name(s, s.defense, p.tackler));
+    logText(g, joinText({"Tackle by ", name(s, s.defense, p.tackler)}));
   }
   ballSecurityCheck(g);
   if (!p.fumble) {

@@ -3,7 +3,9 @@
 // except through that state. Tests call single routines with planned draws.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "gameday/engine/game_state.h"
 #include "gameday/engine/seam.h"
@@ -28,6 +30,9 @@ int sign(int v);
 inline int pow2(int exp) { return exp <= 0 ? 1 : 1 << exp; }
 
 // Texts and logs.
+// The parts joined in one buffer reused from text to text: play texts are built at every
+// snap and only the event line keeps them. The result lives until the next call.
+const std::string& joinText(std::initializer_list<std::string_view> parts);
 void logText(Game& g, const std::string& text);   // print a play text
 void sayText(Game& g, const std::string& text);   // print it and make it the play text
 void scoringLine(Game& g, const std::string& text);

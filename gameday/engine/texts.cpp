@@ -158,17 +158,19 @@ void refresh(Game& g) {
   g.seam.refreshScoreboard(g.s);
 }
 
+const std::string& joinText(std::initializer_list<std::string_view> parts) {
+  thread_local std::string text;
+  text.clear();
+  for (std::string_view part : parts) text += part;
+  return text;
+}
+
 void startEventLineWithCalls(Game& g) {
   const Play& p = g.s.play;
   const int row = 9 * (p.group - 1) + p.number;
   const std::string& offence = g.t.offensivePlayTitles[std::clamp(row, 1, 27)];
   const std::string& defence = g.t.defensivePlayTitles[std::clamp(p.defensivePlay, 1, 25)];
-  std::string text;
-  text.reserve(offence.size() + 4 + defence.size());
-  text += offence;
-  text += " vs ";
-  text += defence;
-  logText(g, text);
+  logText(g, joinText({offence, " vs ", defence}));
 }
 
 std::string conversionCaption(const GameState& s) {

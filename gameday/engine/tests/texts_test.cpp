@@ -25,6 +25,20 @@ TEST_F(EngineTest, EventLinePrefixAndJoinedTexts) {
   EXPECT_EQ(s.events.back(), " 1   0:00  EAS  100  Plunge vs Pass. A Runner 3 yard run. Tackle by A Tackler");
 }
 
+TEST_F(EngineTest, JoinedPlayTextsSurviveTheNextJoin) {
+  s.eventLineOpen = false;
+  run({}, [](fb::Game& g) {
+    fb::logText(g, fb::joinText({"Long Bomb", " vs ", "Prevent"}));
+    fb::sayText(g, fb::joinText({"A Receiver", " ", std::to_string(-4), " yard pass from ", "A Passer"}));
+    fb::logText(g, fb::joinText({"Tackle by ", "B"}));
+  });
+  EXPECT_EQ(s.play.text, "A Receiver -4 yard pass from A Passer");
+  const std::string& line = s.events.back();
+  const std::string texts = "Long Bomb vs Prevent. A Receiver -4 yard pass from A Passer. Tackle by B";
+  ASSERT_GE(line.size(), texts.size());
+  EXPECT_EQ(line.substr(line.size() - texts.size()), texts);
+}
+
 TEST_F(EngineTest, ScoringLinesDropRepeatsAndCloseOvertime) {
   run({}, [](fb::Game& g) {
     fb::scoringLine(g, "a");

@@ -65,12 +65,12 @@ void sackLoss(Game& g, bool sackHuddle) {
   GameState& s = g.s;
   Play& p = s.play;
   keepInField(s);
-  sayText(g, name(s, s.defense, p.sacker) + " sacks " + name(s, s.offense, p.passer) + " for " +
-                 std::to_string(-p.yards) + " yard loss");
+  sayText(g, joinText({name(s, s.defense, p.sacker), " sacks ", name(s, s.offense, p.passer),
+                       " for ", std::to_string(-p.yards), " yard loss"}));
   p.seconds = lf::round_half_even(7 + g.u(5) + std::abs(p.yards) / 10.0);
   if (sackHuddle) p.huddleSeconds = 12;
   p.tackler = p.sacker;
-  logText(g, "Tackle by " + name(s, s.defense, p.sacker));
+  logText(g, joinText({"Tackle by ", name(s, s.defense, p.sacker)}));
   sackCheck(g);
 }
 
@@ -370,8 +370,9 @@ void interception(Game& g) {
   startNewSeries(s);
   p.seconds = lf::round_half_even(5 + g.u(5) + d / 10.0 + ret / 10.0);
   p.huddleSeconds = 0;
-  logText(g, "Intercepted (" + std::to_string(d) + " yards downfield)");
-  sayText(g, name(s, s.offense, interceptor) + signPlace(ret) + " yard Interception return");
+  logText(g, joinText({"Intercepted (", std::to_string(d), " yards downfield)"}));
+  sayText(g, joinText({name(s, s.offense, interceptor), signPlace(ret),
+                       " yard Interception return"}));
   if (s.ballOn <= 0) touchback(g);
   if (s.ballOn < 100) s.yardsToGoal = 100 - s.ballOn;
   addStat(s, s.defense, p.passer, stat::PassAttempts, 1);

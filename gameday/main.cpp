@@ -14,6 +14,7 @@
 #include "gameday/season/postseason.h"
 #include "gameday/season/save_game.h"
 #include "gameday/window_seam.h"
+#include "gameday/work_area.h"
 #include "leaguefiles/error.h"
 #include "leaguefiles/league_dir.h"
 #include "ui/launcher.h"
@@ -52,6 +53,7 @@ std::optional<season::GameChoice> chooseGame(season::SeasonLeague& lg, lf::Rando
 
 int main(int argc, char** argv) {
     ui::Program program(argc, argv, "gameday");
+    gameday::fitActiveWindowOnWorkAreaChange();
     lf::Random random(clockSeed());
     const std::filesystem::path dir = lf::leagueDirectory();
 

@@ -73,7 +73,8 @@ bool WindowSeam::penaltyChoice(const fb::GameState&, const fb::PenaltyView& v) {
 }
 
 std::string WindowSeam::timeoutAnswer(const fb::GameState&, const std::string& prompt) {
-    const auto answer = ui::inputBox(qtext(prompt), QStringLiteral("Time is running out!"));
+    const auto answer =
+        ui::inputBox(qtext(prompt), QStringLiteral("Time is running out!"), {}, 0.36, 0.47);
     return answer ? bytes(*answer) : std::string();
 }
 

@@ -279,4 +279,141 @@ TEST(GamedayProgram, HumansCoachAndEndLeavesWithoutSaving) {
     EXPECT_EQ(file(gd.desktop, "tms"), teams);
 }
 
+
+// The scoreboard's ball position as yards from the offense's own goal line.
+int offenseBallOn(const au::Window& board) {
+    const std::string visitor = au::findControl(board, "lblVisitor")->text;
+    const std::string home = au::findControl(board, "lblHome")->text;
+    const std::string offense = visitor.find(" * ") != std::string::npos ? visitor : home;
+    const std::string name = offense.substr(0, offense.find(" * "));
+    const std::string on = au::findControl(board, "lblBallOn")->text;
+    if (on == "midfield") return 50;
+    const int yards = std::stoi(on.substr(on.rfind(' ') + 1));
+    return on.rfind(name + " ", 0) == 0 ? yards : 100 - yards;
+}
+
+// Humans coach both sides through a whole game: every box is answered by hand, PU and FG
+// are tried on either side of their limits, the timeout box and the conversion form are
+// answered, and the game is saved at its end like any league game.
+TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
+    Gameday gd;
+    gd.start();
+    au::click(gd.waitFor("Test League"), "&Yes");
+    au::click(gd.waitFor("Test League Season*"), "Play Next Game");
+    au::click(gd.waitFor("Welcome To The Veltran Football League"), "Play Game");
+    au::Window coaches = gd.waitFor("Select Coaches");
+    au::select(coaches, "Option1", 0);
+    TestDesktop::waitFor(Deadline, [&] {
+        const auto w = au::findWindow("Select Coaches");
+        return w && au::findControl(*w, "Option1_0") && au::findControl(*w, "Option1_0")->checked;
+    });
+    au::click(coaches, "Play the Game");
+
+    const std::string puntRefusal = "You are too close to punt!\r\nGo for it or kick a field goal!";
+    const std::string goalRefusal = "You are too far away to try a field goal!\r\nGo for it or punt!";
+    struct Kick {
+        std::string call;
+        int ballOn;
+        bool refused = false;
+    };
+    std::vector<Kick> kicks;
+    std::optional<size_t> kickPending;  // the kick whose answer is the next window
+    std::vector<std::string> timeoutPrompts;
+    int conversions = 0, kickoffs = 0, snaps = 0;
+    std::string answered;
+    std::optional<au::Window> stats;
+    const auto normalised = [](std::string t) {
+        for (size_t at; (at = t.find("\r\n")) != std::string::npos;) t.replace(at, 2, "\n");
+        return t;
+    };
+    TestDesktop::waitFor(Deadline * 6, [&] {
+        const auto w = gd.top();
+        if (!w || w->blocked || w->id == answered) return false;
+        if (w->title == "Game Statistics") {
+            stats = w;
+            return true;
+        }
+        answered = w->id;
+        const bool kroBox = w->windowClass == "dialog" && w->title == "KRO" && au::findControl(*w, "OK");
+        if (kickPending) {
+            const au::Control* text = kroBox ? au::findControl(*w, "qt_msgbox_label") : nullptr;
+            const std::string& call = kicks[*kickPending].call;
+            kicks[*kickPending].refused =
+                text && text->text == normalised(call == "PU" ? puntRefusal : goalRefusal);
+            kickPending.reset();
+        }
+        if (w->name == "InputBox") {
+            timeoutPrompts.push_back(au::findControl(*w, "lblPrompt")->text);
+            // The first answer is no answer and is asked again; lower case counts as upper.
+            au::setText(*w, "txtInput", timeoutPrompts.size() == 1 ? "z" : "n");
+            au::click(*w, "OK");
+        } else if (w->windowClass == "dialog" && au::findControl(*w, "&Yes")) {
+            au::click(*w, "&Yes");
+        } else if (kroBox) {
+            const au::Control* text = au::findControl(*w, "qt_msgbox_label");
+            if (text) gd.messages.push_back(text->text);
+            au::click(*w, "OK");
+        } else if (w->name == "Kickoff") {
+            ++kickoffs;
+            au::click(*w, "Kickoff");
+        } else if (w->name == "Penalty") {
+            const au::Control* accept = au::findControl(*w, "Option1_0");
+            au::select(*w, "Option1", accept && accept->visible ? 0 : 1);
+        } else if (w->name == "Extrapt") {
+            ++conversions;
+            const au::Control* twoPoints = au::findControl(*w, "Option1_1");
+            if (twoPoints && twoPoints->visible) au::select(*w, "Option1", conversions % 2);
+            if (au::findControl(*w, "Command1")->visible) au::clickControl(*w, "Command1");
+            else answered.clear();
+        } else if (w->name == "Ccontrol") {
+            au::clickControl(*w, "Command1");
+        } else if (w->name == "Makecall" && w->title == "OFFENSE") {
+            const auto board = au::findWindow("KRO Scoreboard*");
+            const int on = board ? offenseBallOn(*board) : 0;
+            const bool fourthDown = board && au::findControl(*board, "lblDown")->text == "4";
+            // Each kick is tried once on the wrong side of its limit, once on each spot
+            // beside the limit the ball happens to reach, and on every fourth down.
+            const auto tried = [&](const std::string& call, const std::function<bool(int)>& spot) {
+                return std::any_of(kicks.begin(), kicks.end(),
+                                   [&](const Kick& k) { return k.call == call && spot(k.ballOn); });
+            };
+            const auto here = [on](int yards) { return yards == on; };
+            std::string call = "1525";
+            if ((on == 70 || on == 71) && !tried("PU", here)) call = "PU";
+            else if ((on == 46 || on == 47) && !tried("FG", here)) call = "FG";
+            else if (on >= 71 && !tried("PU", [](int y) { return y >= 71; })) call = "PU";
+            else if (on <= 46 && !tried("FG", [](int y) { return y <= 46; })) call = "FG";
+            else if (fourthDown) call = on > 46 ? "FG" : "PU";
+            if (call != "1525") {
+                kicks.push_back({call, on});
+                kickPending = kicks.size() - 1;
+            } else {
+                ++snaps;
+            }
+            au::sendKeys(*w, call + "{ENTER}");
+        } else if (w->name == "Makecall" && w->title == "DEFENSE") {
+            au::sendKeys(*w, "605{ENTER}");
+        } else {
+            answered.clear();  // not ready yet, look again
+        }
+        return false;
+    });
+    ASSERT_TRUE(stats) << snaps << " snaps called";
+    EXPECT_EQ(gd.messages.back().rfind("END OF GAME   \n", 0), 0u) << gd.messages.back();
+    EXPECT_GE(kickoffs, 2);
+    for (const Kick& k : kicks) {
+        SCOPED_TRACE(k.call + " on " + std::to_string(k.ballOn));
+        EXPECT_EQ(k.refused, k.call == "PU" ? k.ballOn >= 71 : k.ballOn <= 46);
+    }
+    ASSERT_GE(timeoutPrompts.size(), 2u);
+    EXPECT_EQ(timeoutPrompts[1], timeoutPrompts[0]);
+    for (const std::string& prompt : timeoutPrompts)
+        EXPECT_NE(prompt.find(": Timeout (Y/N"), std::string::npos) << prompt;
+    au::click(*stats, "Exit");
+    EXPECT_TRUE(gd.desktop.lobbyStarted(Deadline));
+    EXPECT_TRUE(gd.program->ended(Deadline));
+    const lf::ScheduleRecord played = lf::readAll<lf::ScheduleRecord>(gd.desktop.league / "TEST.sch")[0];
+    EXPECT_TRUE(played.status() >= '4' && played.status() <= '9');
+}
+
 }  // namespace

@@ -343,6 +343,7 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
             kickPending.reset();
         }
         if (w->name == "InputBox") {
+            EXPECT_EQ(w->title, "Time is running out!");
             timeoutPrompts.push_back(au::findControl(*w, "lblPrompt")->text);
             // The first answer is no answer and is asked again; lower case counts as upper.
             au::setText(*w, "txtInput", timeoutPrompts.size() == 1 ? "z" : "n");

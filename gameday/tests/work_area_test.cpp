@@ -1,7 +1,12 @@
 // Fitting a window into a changed work area: moved to the edge it crosses, shrunk where larger.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include "gameday/work_area.h"
+#include "ui/tests/test_support.h"
 
 namespace {
 
@@ -23,6 +28,24 @@ TEST(WorkArea, WindowIsMovedToTheEdgeAndShrunkWhereItDoesNotFit) {
         EXPECT_EQ(got, c.fitted) << c.window.x() << "," << c.window.y() << " " << c.window.width()
                                  << "x" << c.window.height();
     }
+}
+
+// A fixed-size window, like the scoreboard, fitted when the work area shrinks.
+TEST(WorkArea, ActiveWindowFollowsTheChangedWorkArea) {
+    uitest::program();
+    gameday::fitActiveWindowOnWorkAreaChange();
+    QWidget window;
+    window.setFixedSize(1240, 520);
+    window.move(300, 200);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+    const QRect area(0, 40, 1000, 700);
+    emit QGuiApplication::primaryScreen()->availableGeometryChanged(area);
+    EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x() << ","
+                                                       << window.frameGeometry().width();
+    EXPECT_EQ(window.frameGeometry().left(), 0);
+    EXPECT_EQ(window.frameGeometry().width(), 1000);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "gameday/tests/fixture_league.h"
+#include "gameday/tests/season_checks.h"
 #include "gameday/tests/started_program.h"
 #include "leaguefiles/file_io.h"
 #include "leaguefiles/record_file.h"
@@ -415,6 +416,26 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
     EXPECT_TRUE(gd.program->ended(Deadline));
     const lf::ScheduleRecord played = lf::readAll<lf::ScheduleRecord>(gd.desktop.league / "TEST.sch")[0];
     EXPECT_TRUE(played.status() >= '4' && played.status() <= '9');
+}
+
+
+// The whole regular season played through the program, one start per game as the lobby
+// would start it, with the computer coaching both sides.
+TEST(GamedayProgram, RegularSeasonPlayedThroughTheProgramKeepsTheLeagueConsistent) {
+    Gameday gd;
+    for (int game = 1; game <= 56; ++game) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        fs::remove(gd.desktop.league / "lobby-started");
+        gd.start();
+        au::click(gd.waitFor("Test League"), "&Yes");
+        au::click(gd.waitFor("Test League Season*"), "Play Next Game");
+        au::click(gd.waitFor("Welcome To The Veltran Football League"), "Play Game");
+        au::click(gd.waitFor("Select Coaches"), "Play the Game");
+        au::click(gd.waitFor("Game Statistics"), "Exit");
+        ASSERT_TRUE(gd.desktop.lobbyStarted(Deadline));
+        ASSERT_TRUE(gd.program->ended(Deadline));
+    }
+    gameday::testing::expectConsistentRegularSeason(gd.desktop.league);
 }
 
 }  // namespace

@@ -71,7 +71,9 @@ const std::array<std::string, 3>& rosterHeadings() {
 }
 
 std::string rosterLine(const lf::PlayerRecord& player) {
-    return fitted(" " + player.position() + " " + player.firstName() + " " + player.lastName(), 25) +
+    std::string name(1, ' ');
+    name.append(player.position()).append(" ").append(player.firstName()).append(" ").append(player.lastName());
+    return fitted(name, 25) +
            rightAligned(player.years(), 3) + " " +
            ratingColumns(player.ratingsText(), {3, 6, 8, 11, 13}, true);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "leaguefiles/report_output.h"
+
 namespace newedit {
 
 RatingsForm ratingsFormOf(const lf::PlayerRecord& player) {
@@ -23,7 +25,7 @@ void applyRatingsForm(lf::PlayerRecord& player, const RatingsForm& form) {
     std::array<int, lf::rating::Count> ratings{};
     for (int p = 0; p < lf::rating::Count; ++p) ratings[p] = std::clamp(form.ratings[p], 0, MaxRating);
     player.setRatings(ratings);
-    if (form.injuryMoved) player.setInjuryText(" " + std::to_string(std::clamp(form.injury, 0, MaxInjury)));
+    if (form.injuryMoved) player.setInjuryText(lf::withSignPlace(std::clamp(form.injury, 0, MaxInjury)));
 }
 
 }  // namespace newedit

@@ -4,10 +4,6 @@
 
 namespace season {
 
-std::string withSignPlace(int value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
 std::string pickteamCaption(const std::string& title, int season) {
     return title + " Season #" + withSignPlace(season);
 }

@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "leaguefiles/report_output.h"
 #include "leaguefiles/schedule_record.h"
 
 namespace season {
+
+using lf::withSignPlace;
 
 // Team nicknames, trimmed; element t is team t, element 0 empty.
 using TeamNames = std::vector<std::string>;
@@ -21,9 +24,6 @@ struct WeekView {
     std::string heading;
     std::vector<GameLine> lines;  // slot g at index g - 1
 };
-
-// " 7" for 7, "-3" for -3.
-std::string withSignPlace(int value);
 
 // "<league title> Season # 3".
 std::string pickteamCaption(const std::string& title, int season);

@@ -29,9 +29,8 @@ TempDir::~TempDir() {
 namespace {
 
 std::string twoDigits(int n) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
+    std::string out = std::to_string(n);
+    return out.size() < 2 ? out.insert(0, 1, '0') : out;
 }
 
 lf::League fixtureLeagueValues(int teams, int season) {
@@ -80,7 +79,7 @@ void writeFixtureLeague(const std::filesystem::path& dir, int teams, int season)
         lf::TeamRecord& r = records[t - 1];
         r.setCity(fixtureCity(t));
         r.setNickname(fixtureNickname(t));
-        r.setCode("T" + twoDigits(t));
+        r.setCode(std::string("T").append(twoDigits(t)));
         r.setSettings("332222");
         r.resetForNewLeague();
     }

@@ -321,6 +321,7 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
     std::optional<size_t> kickPending;  // the kick whose answer is the next window
     std::vector<std::string> timeoutPrompts;
     int conversions = 0, kickoffs = 0, snaps = 0;
+    bool subbingShown = false;
     std::string answered;
     std::optional<au::Window> stats;
     const auto normalised = [](std::string t) {
@@ -367,6 +368,11 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
             if (twoPoints && twoPoints->visible) au::select(*w, "Option1", conversions % 2);
             if (au::findControl(*w, "Command1")->visible) au::clickControl(*w, "Command1");
             else answered.clear();
+        } else if (w->name == "Subbing") {
+            // Opened by SUB from the offensive box, which asks for the call again.
+            subbingShown = true;
+            EXPECT_TRUE(au::findControl(*w, "lblSlot_50"));
+            au::clickControl(*w, "cmdDone");
         } else if (w->name == "Ccontrol") {
             au::clickControl(*w, "Command1");
         } else if (w->name == "Makecall" && w->title == "OFFENSE") {
@@ -381,15 +387,16 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
             };
             const auto here = [on](int yards) { return yards == on; };
             std::string call = "1525";
-            if ((on == 70 || on == 71) && !tried("PU", here)) call = "PU";
+            if (!subbingShown) call = "SUB";
+            else if ((on == 70 || on == 71) && !tried("PU", here)) call = "PU";
             else if ((on == 46 || on == 47) && !tried("FG", here)) call = "FG";
             else if (on >= 71 && !tried("PU", [](int y) { return y >= 71; })) call = "PU";
             else if (on <= 46 && !tried("FG", [](int y) { return y <= 46; })) call = "FG";
             else if (fourthDown) call = on > 46 ? "FG" : "PU";
-            if (call != "1525") {
+            if (call == "PU" || call == "FG") {
                 kicks.push_back({call, on});
                 kickPending = kicks.size() - 1;
-            } else {
+            } else if (call == "1525") {
                 ++snaps;
             }
             au::sendKeys(*w, call + "{ENTER}");
@@ -403,6 +410,7 @@ TEST(GamedayProgram, HumansPlayAWholeGameAndItIsSaved) {
     ASSERT_TRUE(stats) << snaps << " snaps called";
     EXPECT_EQ(gd.messages.back().rfind("END OF GAME   \n", 0), 0u) << gd.messages.back();
     EXPECT_GE(kickoffs, 2);
+    EXPECT_TRUE(subbingShown);
     for (const Kick& k : kicks) {
         SCOPED_TRACE(k.call + " on " + std::to_string(k.ballOn));
         EXPECT_EQ(k.refused, k.call == "PU" ? k.ballOn >= 71 : k.ballOn <= 46);

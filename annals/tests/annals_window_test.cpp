@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "annals/seerecrd.h"
-#include "annals/tests/started_program.h"
+#include "ui/tests/started_program.h"
 #include "leaguefiles/league_file.h"
 #include "leaguefiles/record_file.h"
 #include "leaguefiles/records_file.h"

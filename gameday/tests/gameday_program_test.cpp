@@ -6,7 +6,7 @@
 
 #include "gameday/tests/fixture_league.h"
 #include "gameday/tests/season_checks.h"
-#include "gameday/tests/started_program.h"
+#include "ui/tests/started_program.h"
 #include "leaguefiles/file_io.h"
 #include "leaguefiles/record_file.h"
 #include "leaguefiles/schedule_record.h"
@@ -17,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace au = ui::automation;
-using gameday::testing::StartedProgram;
-using gameday::testing::TestDesktop;
+using testsupport::StartedProgram;
+using testsupport::TestDesktop;
 
 constexpr int Deadline = 30000;
 

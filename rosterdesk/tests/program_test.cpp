@@ -1,7 +1,7 @@
 // The rosterdesk program itself, started as the menu starts it.
 #include <gtest/gtest.h>
 
-#include "annals/tests/started_program.h"
+#include "ui/tests/started_program.h"
 #include "rosterdesk/tests/small_league.h"
 #include "ui/automation_client.h"
 

@@ -1,6 +1,5 @@
 #pragma once
-// Test helpers for driving a program of the suite as a user would (the program tests of
-// annals and rosterdesk share them): a private desktop
+// Driving a program of the suite as a user would, for program tests: a private desktop
 // (its own automation folder), a league folder with a copy of the program and a
 // stand-in lobby beside it, and the started process, killed when the test ends.
 #include <fcntl.h>

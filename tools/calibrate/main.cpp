@@ -17,6 +17,7 @@
 #include "tools/calibrate/league_totals.h"
 #include "tools/simseason/install_data.h"
 #include "tools/simseason/league_play.h"
+#include "tools/command_line.h"
 
 namespace {
 
@@ -31,15 +32,7 @@ struct Options {
     fs::path data = CALIBRATE_DATA_DIR;
 };
 
-std::optional<long long> number(const std::string& text) {
-    try {
-        size_t used = 0;
-        const long long v = std::stoll(text, &used);
-        if (used == text.size()) return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
+using tools::number;
 
 std::optional<Options> parse(int argc, char** argv) {
     Options o;

@@ -16,6 +16,7 @@
 #include "commissioner/league_name.h"
 #include "commissioner/league_selection.h"
 #include "leaguefiles/error.h"
+#include "tools/command_line.h"
 
 namespace {
 
@@ -34,15 +35,7 @@ struct Options {
     bool resetYears = false;
 };
 
-std::optional<long long> number(const std::string& text) {
-    try {
-        size_t used = 0;
-        const long long v = std::stoll(text, &used);
-        if (used == text.size()) return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
+using tools::number;
 
 // Nothing, after saying what is wrong, when the arguments do not make a request.
 std::optional<Options> parse(int argc, char** argv) {

@@ -13,6 +13,7 @@
 #include "gameday/engine/tables.h"
 #include "tools/simseason/league_play.h"
 #include "tools/simseason/season_report.h"
+#include "tools/command_line.h"
 
 namespace {
 
@@ -24,15 +25,7 @@ struct Options {
     std::optional<uint64_t> seed;
 };
 
-std::optional<long long> number(const std::string& text) {
-    try {
-        size_t used = 0;
-        const long long v = std::stoll(text, &used);
-        if (used == text.size()) return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
+using tools::number;
 
 std::optional<Options> parse(int argc, char** argv) {
     Options o;

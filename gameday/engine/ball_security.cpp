@@ -85,6 +85,24 @@ int blockedKickReturn(Game& g) {
   return opponentReturnYards(g, 1000);
 }
 
+void returnBlockedKick(Game& g, int blocker, int loss, const char* kick) {
+  GameState& s = g.s;
+  Play& p = s.play;
+  p.conversionMode = stat::OtherReturnTd;
+  s.yardsToGoal = 0;
+  logText(g, signPlace(-loss) + " yards behind line of scrimmage");
+  p.ballCarrier = blocker;
+  s.ballOn = 100 - s.ballOn;
+  exchangeSides(s);
+  p.yards = blockedKickReturn(g);
+  sayText(g, s.side[s.offense].roster[blocker].name + signPlace(p.yards) + " yard blocked " + kick + " return");
+  s.ballOn += p.yards;
+  addStat(s, s.offense, blocker, stat::BlockedKickReturns, 1);
+  addStat(s, s.offense, blocker, stat::BlockedKickReturnYards, p.yards);
+  p.seconds = lf::round_half_even(std::abs(p.yards) / 12.0 + g.u(5) + 6);
+  startNewSeries(s);
+}
+
 void fumble(Game& g, int kind) {
   GameState& s = g.s;
   Play& p = s.play;

@@ -72,19 +72,7 @@ void blockedPunt(Game& g) {
     runOutcome(g);
     return;
   }
-  p.conversionMode = stat::OtherReturnTd;
-  s.yardsToGoal = 0;
-  logText(g, signPlace(-loss) + " yards behind line of scrimmage");
-  p.ballCarrier = blocker;
-  s.ballOn = 100 - s.ballOn;
-  exchangeSides(s);
-  p.yards = blockedKickReturn(g);
-  sayText(g, name(s, s.offense, blocker) + signPlace(p.yards) + " yard blocked punt return");
-  s.ballOn += p.yards;
-  addStat(s, s.offense, blocker, stat::BlockedKickReturns, 1);
-  addStat(s, s.offense, blocker, stat::BlockedKickReturnYards, p.yards);
-  p.seconds = lf::round_half_even(std::abs(p.yards) / 12.0 + g.u(5) + 6);
-  startNewSeries(s);
+  returnBlockedKick(g, blocker, loss, "punt");
 }
 
 }  // namespace

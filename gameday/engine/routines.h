@@ -48,6 +48,8 @@ int ownReturnYards(Game& g);                      // the own-return / loose-ball
 int looseBallAdvance(Game& g);                    // own-return table, kept in the field
 int opponentReturnYards(Game& g, int range);
 int blockedKickReturn(Game& g);
+// The defence picks up a blocked kick ("FG" or "punt") behind the line and runs it back.
+void returnBlockedKick(Game& g, int blocker, int loss, const char* kick);
 int matchup(const Game& g);
 
 // Calls.

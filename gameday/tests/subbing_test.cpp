@@ -22,7 +22,7 @@ fb::GameState sideWithInjuredBackup() {
         s.depth[slot] = slot;
         s.roster[slot].name = "Player " + std::to_string(slot);
     }
-    s.roster[3].injury = "2";
+    s.roster[3].injury.assign(1, '2');
     return g;
 }
 

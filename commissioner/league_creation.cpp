@@ -60,7 +60,7 @@ std::vector<lf::PlayerRecord> makePlayers(const fs::path& dir, const NewLeague& 
         for (lf::PlayerRecord& p : players) {
             p.setFirstName(lf::drawName(first, draw));
             p.setLastName(lf::drawName(last, draw));
-            p.setRatingsText(varyRatings(p.ratingsText(), rng));
+            p.setRatingsText(varyRatings(std::string(p.ratingsText()), rng));
         }
     }
     for (lf::PlayerRecord& p : players) p.resetForNewLeague();

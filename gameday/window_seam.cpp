@@ -36,8 +36,8 @@ int WindowSeam::selectCoaches(const fb::GameState& g) {
     return gameday::selectCoaches(qtext(g.side[fb::kVisitor].name), qtext(g.side[fb::kHome].name));
 }
 
-void WindowSeam::playText(const fb::GameState&, const std::string& text) {
-    scoreboard_.printPlayText(text);
+void WindowSeam::playText(const fb::GameState&, std::string_view text) {
+    scoreboard_.printPlayText(std::string(text));
 }
 
 void WindowSeam::refreshScoreboard(const fb::GameState& g) { scoreboard_.refresh(g); }

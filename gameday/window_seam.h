@@ -16,7 +16,7 @@ public:
     void welcome(const fb::GameState& g, const std::string& scoreboardTitle,
                  const std::string& text) override;
     int selectCoaches(const fb::GameState& g) override;
-    void playText(const fb::GameState& g, const std::string& text) override;
+    void playText(const fb::GameState& g, std::string_view text) override;
     void refreshScoreboard(const fb::GameState& g) override;
     void message(const std::string& text, const std::string& title) override;
     std::string offensiveEntry(const fb::GameState& g) override;

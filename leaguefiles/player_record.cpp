@@ -77,7 +77,9 @@ int PlayerRecord::years() const { return getInt16(bytes.data(), Years); }
 void PlayerRecord::setNumber(int v) { putInt16(bytes.data(), Number, v); }
 void PlayerRecord::setYears(int v) { putInt16(bytes.data(), Years, v); }
 
-std::string PlayerRecord::ratingsText() const { return rawText(bytes.data(), Ratings, 16); }
+std::string_view PlayerRecord::ratingsText() const {
+    return std::string_view(reinterpret_cast<const char*>(bytes.data() + Ratings), 16);
+}
 void PlayerRecord::setRatingsText(std::string_view v) { putText(bytes.data(), Ratings, 16, v); }
 
 int PlayerRecord::rating(int p) const {

@@ -37,8 +37,8 @@ struct PlayerRecord {
     void setNumber(int v);
     void setYears(int v);
 
-    // The 16 characters of the ratings field as stored.
-    std::string ratingsText() const;
+    // The 16 characters of the ratings field as stored, viewed in the record.
+    std::string_view ratingsText() const;
     void setRatingsText(std::string_view v);
     // Rating p (1..15); a non-digit reads 0.
     int rating(int p) const;

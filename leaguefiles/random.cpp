@@ -6,7 +6,16 @@
 
 namespace lf {
 
-Random::Random(uint64_t seed) : engine_(seed) {}
+Random::Random(uint64_t seed) {
+    // The state is spread from the seed by splitmix64, so that nearby seeds start far apart
+    // and no seed gives the all-zero state.
+    for (uint64_t& word : state_) {
+        uint64_t z = (seed += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        word = z ^ (z >> 31);
+    }
+}
 
 Random Random::fromClock() {
     return Random(static_cast<uint64_t>(
@@ -46,15 +55,5 @@ int Random::scriptedUniform(int n) {
 }
 
 size_t Random::remaining() const { return script_.size() - next_; }
-
-int round_half_even(double x) {
-    // Truncation, one less below zero: the floor of any x an int can hold, without a libm call.
-    int down = static_cast<int>(x);
-    if (static_cast<double>(down) > x) --down;
-    const double rest = x - down;
-    if (rest > 0.5) return down + 1;
-    if (rest < 0.5) return down;
-    return down % 2 == 0 ? down : down + 1;
-}
 
 }  // namespace lf

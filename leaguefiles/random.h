@@ -3,7 +3,6 @@
 // draw names the range it expects, and a draw of another range fails the test.
 #include <cmath>
 #include <cstdint>
-#include <random>
 #include <vector>
 
 namespace lf {
@@ -26,12 +25,12 @@ public:
     // U uniform in [0, 1).
     double unit() {
         if (scripted_) [[unlikely]] return scriptedUnit();
-        return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+        return static_cast<double>(next() >> 11) * 0x1.0p-53;
     }
     // 1 + floor(n * U).
     int uniform(int n) {
         if (scripted_) [[unlikely]] return scriptedUniform(n);
-        const double x = n * (static_cast<double>(engine_() >> 11) * 0x1.0p-53);
+        const double x = n * (static_cast<double>(next() >> 11) * 0x1.0p-53);
         // For n > 0 the product is not negative, so truncation is the floor.
         return 1 + static_cast<int>(n > 0 ? x : std::floor(x));
     }
@@ -43,13 +42,35 @@ private:
     Random() = default;
     double scriptedUnit();
     int scriptedUniform(int n);
-    std::mt19937_64 engine_;
+    // xoshiro256**: a game draws some three thousand numbers, and this generator
+    // gives them at a fraction of the cost of a Mersenne twister, with as good a spread.
+    uint64_t next() {
+        const uint64_t result = rotl(state_[1] * 5, 7) * 9;
+        const uint64_t t = state_[1] << 17;
+        state_[2] ^= state_[0];
+        state_[3] ^= state_[1];
+        state_[1] ^= state_[2];
+        state_[0] ^= state_[3];
+        state_[2] ^= t;
+        state_[3] = rotl(state_[3], 45);
+        return result;
+    }
+    static uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+    uint64_t state_[4] = {};
     std::vector<PlannedDraw> script_;
     size_t next_ = 0;
     bool scripted_ = false;
 };
 
-// Nearest integer, halves to the even neighbour.
-int round_half_even(double x);
+// Nearest integer, halves to the even neighbour. Inline: the game rounds at almost every snap.
+inline int round_half_even(double x) {
+    // Truncation, one less below zero: the floor of any x an int can hold, without a libm call.
+    int down = static_cast<int>(x);
+    if (static_cast<double>(down) > x) --down;
+    const double rest = x - down;
+    if (rest > 0.5) return down + 1;
+    if (rest < 0.5) return down;
+    return down % 2 == 0 ? down : down + 1;
+}
 
 }  // namespace lf

@@ -75,7 +75,7 @@ std::string rosterLine(const lf::PlayerRecord& player) {
     name.append(player.position()).append(" ").append(player.firstName()).append(" ").append(player.lastName());
     return fitted(name, 25) +
            rightAligned(player.years(), 3) + " " +
-           ratingColumns(player.ratingsText(), {3, 6, 8, 11, 13}, true);
+           ratingColumns(std::string(player.ratingsText()), {3, 6, 8, 11, 13}, true);
 }
 
 const std::array<std::string, 3>& tradeHeadings() {

@@ -77,7 +77,7 @@ TEST(PlayerTemplates, FiftyPlayersPerTeamInSlotOrderWithSoundRecords) {
             EXPECT_LE(p.number(), 99);
             EXPECT_GE(p.years(), 0);
             EXPECT_LE(p.years(), 15);
-            const std::string ratings = p.ratingsText();
+            const std::string ratings(p.ratingsText());
             for (int k = 0; k < r::Count; ++k) EXPECT_TRUE(ratings[k] >= '0' && ratings[k] <= '5') << ratings;
             EXPECT_EQ(ratings[15], ' ');
             EXPECT_EQ(p.injury(), 0);

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 #include <exception>
-#include <memory>
-#include <new>
+#include <iterator>
 #include <string>
 
 #include "gameday/engine/routines.h"
@@ -152,11 +151,13 @@ void gameLoop(Game& g) {
 }
 
 void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
-  // Rebuilt in place: assigning a fresh GameState would zero a second copy and move every
-  // string across. Default-initialised, not value-initialised: every member has its own
-  // initialiser, so zeroing the whole object first would only clear it twice.
-  std::destroy_at(&g);
-  ::new (static_cast<void*>(&g)) GameState;
+  // Reset by copying a fresh state: every string keeps its buffer from game to game.
+  static const GameState kFresh;
+  std::vector<std::string> lines = std::move(g.events);
+  lines.insert(lines.end(), std::make_move_iterator(g.spareLines.begin()),
+               std::make_move_iterator(g.spareLines.end()));
+  g = kFresh;
+  g.spareLines = std::move(lines);
   g.events.reserve(200);
   g.scoring.reserve(32);
   g.gameType = setup.gameType;
@@ -180,7 +181,7 @@ void startGame(GameState& g, const GameSetup& setup, lf::Random& rnd) {
       p.position = r.position();
       p.name = r.displayName();
       p.years = r.years();
-      p.ratings = r.ratingsText();
+      p.ratings.assign(r.ratingsText());
       p.injury = r.injuryText();
     }
     for (int idx : {4, 8, 14, 35, 39, 53, 62}) {

@@ -5,18 +5,6 @@
 
 namespace fb {
 
-int injuryQuarters(const Player& p) {
-  // Leading blanks, an optional sign, digits; anything else ends the number.
-  size_t i = 0;
-  const std::string& t = p.injury;
-  while (i < t.size() && t[i] == ' ') ++i;
-  const bool negative = i < t.size() && t[i] == '-';
-  if (negative || (i < t.size() && t[i] == '+')) ++i;
-  int v = 0;
-  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) v = 10 * v + (t[i] - '0');
-  return negative ? -v : v;
-}
-
 void addStat(GameState& g, int side, int player, int index, int amount) {
   Side& s = g.side[side];
   if (player >= 1 && player <= kRosterSize && index <= kPlayerStatCount)

@@ -171,6 +171,9 @@ struct GameState {
   std::vector<std::string> events;     // game event lines
   std::vector<std::string> scoring;    // scoring summary lines
   bool eventLineOpen = false;
+  // Event lines of the previous game, emptied and kept for their buffers: a game writes
+  // some 170 lines, and allocating each anew cost a tenth of a computer game's time.
+  std::vector<std::string> spareLines;
 
   bool abandoned = false;              // END was typed: nothing is to be saved
 };
@@ -189,7 +192,24 @@ inline int rating(const GameState& g, int side, int player, int k) {
   if ((k == 3 || k == 13) && (g.weather.surface == 2 || g.weather.surface == 3)) ++v;
   return v;
 }
-int injuryQuarters(const Player& p);
+// The player's position is `code` ("QB", "LB", ...), compared without regard to case.
+inline bool positionIs(const GameState& g, int side, int player, const char (&code)[3]) {
+  const std::string& p = g.side[side].roster[player].position;
+  const auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  return p.size() == 2 && up(p[0]) == code[0] && up(p[1]) == code[1];
+}
+// Quarters still to sit out: leading blanks, an optional sign, digits; anything else ends
+// the number. Inline: the depth order reads every player's at each quarter.
+inline int injuryQuarters(const Player& p) {
+  const std::string& t = p.injury;
+  size_t i = 0;
+  while (i < t.size() && t[i] == ' ') ++i;
+  const bool negative = i < t.size() && t[i] == '-';
+  if (negative || (i < t.size() && t[i] == '+')) ++i;
+  int v = 0;
+  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) v = 10 * v + (t[i] - '0');
+  return negative ? -v : v;
+}
 void addStat(GameState& g, int side, int player, int index, int amount);
 void recordLongest(GameState& g, int side, int player, int index, int value);
 void exchangeSides(GameState& g);      // offense and defense change; ball on is left to the caller

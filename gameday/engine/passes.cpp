@@ -11,13 +11,6 @@
 namespace fb {
 namespace {
 
-std::string upperPos(const GameState& s, int side, int player) {
-  std::string p = s.side[side].roster[player].position;
-  for (char& c : p)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return p;
-}
-
 // Blitzing places of defensive plays 11..25.
 void blitzers(int play, int out[3], int& n) {
   n = 0;
@@ -204,7 +197,7 @@ int passRush(Game& g, int receiver) {
   int total = 0;
   for (int place = 1; place <= 11; ++place) {
     if (place >= 5) w[place] *= 10;
-    if (place >= 5 && place <= 7 && upperPos(s, s.defense, def.lineup[place]) == "LB")
+    if (place >= 5 && place <= 7 && positionIs(s, s.defense, def.lineup[place], "LB"))
       w[place] += rating(s, s.defense, def.lineup[place], 11);
     total += w[place];
   }
@@ -402,12 +395,12 @@ void completion(Game& g) {
   }
   p.conversionMode = stat::ReceivingTd;
   p.firstDownKind = 2;
-  const std::string pos = upperPos(s, s.offense, p.ballCarrier);
+  const auto is = [&](const char (&code)[3]) { return positionIs(s, s.offense, p.ballCarrier, code); };
   const int blitz = (p.defensivePlay == 12 || p.defensivePlay == 19) ? 1 : 0;
   int yards;
   if (p.depth <= 2) {
-    const TablePair& pair = p.depth == 1 ? (pos == "HB" ? g.t.hbQuick : g.t.fbQuick)
-                                         : (pos == "WR" ? g.t.wrQuick : g.t.teQuick);
+    const TablePair& pair = p.depth == 1 ? (is("HB") ? g.t.hbQuick : g.t.fbQuick)
+                                         : (is("WR") ? g.t.wrQuick : g.t.teQuick);
     int q = weatherFactor(g) + blitz;
     s.lastWeatherFactor = q;
     const int shortTotal = pair.shortTable.at(30);
@@ -429,9 +422,9 @@ void completion(Game& g) {
     }
   } else {
     const Cumulative& table =
-        p.depth == 3 ? (pos == "WR" ? g.t.wrShort : pos == "TE" ? g.t.teShort
-                        : pos == "HB" ? g.t.hbShort : g.t.fbShort)
-                     : (pos == "WR" ? g.t.wrLong : pos == "TE" ? g.t.teLong : g.t.hbLong);
+        p.depth == 3 ? (is("WR") ? g.t.wrShort : is("TE") ? g.t.teShort
+                        : is("HB") ? g.t.hbShort : g.t.fbShort)
+                     : (is("WR") ? g.t.wrLong : is("TE") ? g.t.teLong : g.t.hbLong);
     const int i = drawCumulative(g.rnd, table, 1, table.last());
     const int q = weatherFactor(g) + blitz;
     s.lastWeatherFactor = q;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "gameday/engine/routines.h"
 
@@ -77,18 +78,18 @@ bool computerAcceptsPenalty(const GameState& s, bool defenseDecides, int y) {
   }
 }
 
-void penalty(Game& g, const std::string& given) {
+void penalty(Game& g, std::string_view given) {
   GameState& s = g.s;
   Play& p = s.play;
   if (p.kickPlay) return;
-  std::string list = given;
+  std::string_view list = given;
   if (list.empty()) {
     if (g.u(30) != 1) return;
     list = kGeneralList;
   }
   const int n = std::max(1, lf::round_half_even(list.size() / 3.0));
   const int k = g.u(n);
-  const int code = std::atoi(list.substr(3 * (k - 1), 2).c_str());
+  const int code = std::atoi(std::string(list.substr(3 * (k - 1), 2)).c_str());
   const int b = s.ballOn;
 
   std::string text;
@@ -153,19 +154,23 @@ void penalty(Game& g, const std::string& given) {
     } else if (decline.down > 4) {
       decline = {1, 10, 100 - decline.spot, def, off};
     }
-    PenaltyView v;
-    v.playText = p.text;
-    v.description = code == 20 ? text + std::to_string(y) + " yds" : text + std::to_string(-y) + " yds";
-    v.acceptText = words(s, deciderName + " ACCEPT:", accept);
-    v.declineText = words(s, deciderName + " DECLINE:", decline);
-    v.decider = decider;
+    // The form is built only when it is shown: with the computer on both sides nobody sees it.
+    const auto ask = [&](bool showAccept, bool showDecline) {
+      PenaltyView v;
+      v.playText = p.text;
+      v.description = text + std::to_string(code == 20 ? y : -y) + " yds";
+      v.acceptText = words(s, deciderName + " ACCEPT:", accept);
+      v.declineText = words(s, deciderName + " DECLINE:", decline);
+      v.decider = decider;
+      v.showAccept = showAccept;
+      v.showDecline = showDecline;
+      return g.seam.penaltyChoice(s, v);
+    };
     if (computerCoaches(s, decider)) {
       accepted = computerAcceptsPenalty(s, defenseDecides, y);
-      v.showAccept = accepted;
-      v.showDecline = !accepted;
-      if (s.coachControl != 3) accepted = g.seam.penaltyChoice(s, v);
+      if (s.coachControl != 3) accepted = ask(accepted, !accepted);
     } else {
-      accepted = g.seam.penaltyChoice(s, v);
+      accepted = ask(true, true);
     }
     if (accepted) {
       // A first down by penalty when the foul's yards alone make the line.

@@ -33,9 +33,9 @@ inline int pow2(int exp) { return exp <= 0 ? 1 : 1 << exp; }
 // The parts joined in one buffer reused from text to text: play texts are built at every
 // snap and only the event line keeps them. The result lives until the next call.
 const std::string& joinText(std::initializer_list<std::string_view> parts);
-void logText(Game& g, const std::string& text);   // print a play text
-void sayText(Game& g, const std::string& text);   // print it and make it the play text
-void scoringLine(Game& g, const std::string& text);
+void logText(Game& g, std::string_view text);   // print a play text
+void sayText(Game& g, std::string_view text);   // print it and make it the play text
+void scoringLine(Game& g, std::string_view text);
 void refresh(Game& g);
 void startEventLineWithCalls(Game& g);
 std::string conversionCaption(const GameState& s);
@@ -78,7 +78,7 @@ void ballSecurityCheck(Game& g);
 void fumble(Game& g, int kind);
 void safety(Game& g);
 void addPoints(Game& g, int points);
-void penalty(Game& g, const std::string& list);
+void penalty(Game& g, std::string_view list);
 bool computerAcceptsPenalty(const GameState& s, bool defenseDecides, int y);
 
 // Down, distance and clock.

@@ -13,17 +13,10 @@ namespace {
 // Fumble chance by runner family (FB, HB, other) and run type 1..3.
 constexpr int kRunFumbleChance[3][3] = {{30, 30, 37}, {37, 30, 28}, {1, 3, 23}};
 
-int family(const std::string& position) {
-  if (position == "FB") return 0;
-  if (position == "HB") return 1;
+int family(const GameState& s, int side, int player) {
+  if (positionIs(s, side, player, "FB")) return 0;
+  if (positionIs(s, side, player, "HB")) return 1;
   return 2;
-}
-
-std::string upperPos(const GameState& s, int side, int player) {
-  std::string p = s.side[side].roster[player].position;
-  for (char& c : p)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return p;
 }
 
 }  // namespace
@@ -36,7 +29,7 @@ int matchup(const Game& g) {
 }
 
 const TablePair& runTables(const Game& g, int runType) {
-  const int f = family(upperPos(g.s, g.s.offense, g.s.play.ballCarrier));
+  const int f = family(g.s, g.s.offense, g.s.play.ballCarrier);
   const Tables& t = g.t;
   switch (runType) {
     case 1: return f == 0 ? t.fbPlunge : f == 1 ? t.hbPlunge : t.qbPlunge;
@@ -116,7 +109,7 @@ void runYardage(Game& g) {
     p.fumbleChance = 11;
   } else {
     p.yards = runGain(g, runTables(g, type), type, m);
-    p.fumbleChance = kRunFumbleChance[family(upperPos(s, s.offense, p.ballCarrier))][type - 1];
+    p.fumbleChance = kRunFumbleChance[family(s, s.offense, p.ballCarrier)][type - 1];
   }
   keepInField(s);
   p.seconds = lf::round_half_even(4 + g.u(4) + std::abs(p.yards) / 12.0);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "gameday/engine/game_state.h"
 
@@ -67,7 +68,7 @@ class Seam {
   // "Select Coaches": returns coach control 0..3.
   virtual int selectCoaches(const GameState& g) = 0;
   // A line for the play-text area (already added to the event lines).
-  virtual void playText(const GameState& g, const std::string& text) = 0;
+  virtual void playText(const GameState& g, std::string_view text) = 0;
   virtual void refreshScoreboard(const GameState& g) = 0;
   virtual void message(const std::string& text, const std::string& title) = 0;
   // Typed entries of the play-call box, as typed (calls or commands).
@@ -97,7 +98,7 @@ class AutoSeam : public Seam {
  public:
   void welcome(const GameState&, const std::string&, const std::string&) override {}
   int selectCoaches(const GameState&) override { return 3; }
-  void playText(const GameState&, const std::string&) override {}
+  void playText(const GameState&, std::string_view) override {}
   void refreshScoreboard(const GameState&) override {}
   void message(const std::string&, const std::string&) override {}
   std::string offensiveEntry(const GameState&) override { return "0"; }

@@ -116,10 +116,15 @@ ScoreboardView scoreboardView(const GameState& g) {
 
 // Logs of the game.
 
-void logText(Game& g, const std::string& text) {
+void logText(Game& g, std::string_view text) {
   GameState& s = g.s;
   if (!s.eventLineOpen) {
     std::string line;
+    if (!s.spareLines.empty()) {
+      line = std::move(s.spareLines.back());
+      s.spareLines.pop_back();
+      line.clear();
+    }
     line.reserve(text.size() + 128);
     appendEventPrefix(line, s);
     line += text;
@@ -133,12 +138,12 @@ void logText(Game& g, const std::string& text) {
   g.seam.playText(s, text);
 }
 
-void sayText(Game& g, const std::string& text) {
-  g.s.play.text = text;
+void sayText(Game& g, std::string_view text) {
+  g.s.play.text.assign(text);
   logText(g, text);
 }
 
-void scoringLine(Game& g, const std::string& text) {
+void scoringLine(Game& g, std::string_view text) {
   GameState& s = g.s;
   if (s.overtimeClosed) return;
   std::string line;
@@ -160,8 +165,11 @@ void refresh(Game& g) {
 
 const std::string& joinText(std::initializer_list<std::string_view> parts) {
   thread_local std::string text;
-  text.clear();
-  for (std::string_view part : parts) text += part;
+  size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  text.resize(size);
+  char* out = text.data();
+  for (std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
   return text;
 }
 

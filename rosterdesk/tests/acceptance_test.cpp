@@ -134,7 +134,7 @@ TEST_F(EditorOnNewLeague, EveryMenuCommandLeavesExactlyItsEdits) {
     std::swap(players[first - 1 + 9], players[first - 1 + 11]);
     lf::PlayerRecord& k = players[kicker - 1];
     k.setLastName("Boot");
-    std::string ratings = k.ratingsText();
+    std::string ratings(k.ratingsText());
     ratings[12] = '5';
     ratings[15] = ' ';
     k.setRatingsText(ratings);

@@ -41,6 +41,7 @@ class EngineTest : public testing::Test {
     s.kickoffPending = false;
     s.offense = fb::kVisitor;
     s.defense = fb::kHome;
+    s.openingReceiver = fb::kVisitor;   // the opening toss is made: a half can end in a test
     s.weather.temperature = 70;
     s.weather.precipitation = 0;
     s.weather.surface = 1;

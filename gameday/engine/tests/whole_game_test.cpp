@@ -171,7 +171,7 @@ TEST(WholeGame, EndTypedInTheBoxAbandonsTheGame) {
 
 TEST(WholeGame, AnErrorEndsTheLoopAndTheGameGoesOnToTheFinalMessage) {
   struct Failing : WatchingSeam {
-    void playText(const GameState&, const std::string&) override {
+    void playText(const GameState&, std::string_view) override {
       if (++texts == 30) throw std::runtime_error("Disk full");
     }
     void message(const std::string& text, const std::string&) override { messages.push_back(text); }

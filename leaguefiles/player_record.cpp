@@ -56,17 +56,18 @@ std::string PlayerRecord::position() const { return trimmedText(bytes.data(), Po
 std::string PlayerRecord::firstName() const { return trimmedText(bytes.data(), First, 10); }
 std::string PlayerRecord::lastName() const { return trimmedText(bytes.data(), Last, 10); }
 std::string PlayerRecord::displayName() const {
-    // Built in one allocation: rosters copy a name per player for every game. A missing first
-    // or last name leaves no stray blank.
+    // Put together in a buffer and copied once: rosters copy a name per player for every
+    // game. A missing first or last name leaves no stray blank.
     const auto field = [this](size_t offset, size_t width) {
         return trimmedView(std::string_view(reinterpret_cast<const char*>(bytes.data() + offset), width));
     };
     const std::string_view first = field(First, 10), last = field(Last, 10);
-    if (first.empty() || last.empty()) return std::string(first.empty() ? last : first);
-    std::string name;
-    name.reserve(first.size() + 1 + last.size());
-    name.append(first).append(1, ' ').append(last);
-    return name;
+    char name[21];
+    size_t n = 0;
+    for (char c : first) name[n++] = c;
+    if (!first.empty() && !last.empty()) name[n++] = ' ';
+    for (char c : last) name[n++] = c;
+    return std::string(name, n);
 }
 void PlayerRecord::setPosition(std::string_view v) { putText(bytes.data(), Position, 2, v); }
 void PlayerRecord::setFirstName(std::string_view v) { putText(bytes.data(), First, 10, v); }

@@ -1,7 +1,8 @@
 // The computer's offensive call: a strategy code from the strategy table,
 // turned into a play category, a play, a runner and a formation.
-#include <cmath>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
 
 #include "gameday/engine/draws.h"
@@ -38,17 +39,24 @@ int timeBand(const GameState& s) {
   return l >= 301 ? 1 : l >= 121 ? 2 : l >= 61 ? 3 : l >= 16 ? 4 : 5;
 }
 
-int scoreBand(int d) {
-  return d >= 8 ? 1 : d >= 4 ? 2 : d >= 1 ? 3 : d == 0 ? 4 : d >= -3 ? 5 : d >= -8 ? 6 : 7;
-}
+// The bands are looked up, not tested one after another: they change from snap to
+// snap, and a chain of comparisons mispredicted at nearly every call.
 
-int fieldBand(int b) {
-  return b <= 5 ? 1 : b <= 35 ? 2 : b <= 65 ? 3 : b <= 95 ? 4 : 5;
-}
+// Score band by margin, -9 (nine or more behind) .. 8 (eight or more ahead).
+constexpr int kScoreBands[18] = {7, 6, 6, 6, 6, 6, 5, 5, 5, 4, 3, 3, 3, 2, 2, 2, 2, 1};
+int scoreBand(int d) { return kScoreBands[std::clamp(d, -9, 8) + 9]; }
 
-int distanceBand(int t) {
-  return t == 1 ? 1 : (t >= 6 && t <= 10) ? 3 : t > 10 ? 4 : 2;
-}
+// Field band by ball on 0..100: up to 5, 35, 65, 95, beyond.
+constexpr auto kFieldBands = [] {
+  std::array<int, 101> b{};
+  for (int i = 0; i <= 100; ++i) b[i] = i <= 5 ? 1 : i <= 35 ? 2 : i <= 65 ? 3 : i <= 95 ? 4 : 5;
+  return b;
+}();
+int fieldBand(int b) { return kFieldBands[std::clamp(b, 0, 100)]; }
+
+// Distance band by yards to go 0..11 (11 for anything longer): 1, 2..5, 6..10, more.
+constexpr int kDistanceBands[12] = {2, 1, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4};
+int distanceBand(int t) { return kDistanceBands[std::clamp(t, 0, 11)]; }
 
 std::string digits(int group, int play, int runner, int formation) {
   return {static_cast<char>('0' + group), static_cast<char>('0' + play),

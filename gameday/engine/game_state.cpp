@@ -5,22 +5,6 @@
 
 namespace fb {
 
-void addStat(GameState& g, int side, int player, int index, int amount) {
-  Side& s = g.side[side];
-  if (player >= 1 && player <= kRosterSize && index <= kPlayerStatCount)
-    s.roster[player].stats[index] += amount;
-  s.stats[index] += amount;
-}
-
-void recordLongest(GameState& g, int side, int player, int index, int value) {
-  Side& s = g.side[side];
-  if (player >= 1 && player <= kRosterSize) {
-    int& p = s.roster[player].stats[index];
-    p = std::max(p, value);
-  }
-  s.stats[index] = std::max(s.stats[index], value);
-}
-
 void exchangeSides(GameState& g) {
   std::swap(g.offense, g.defense);
 }

@@ -4,6 +4,7 @@
 // line-up places are 1-based as well, element 0 is never used.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -210,8 +211,21 @@ inline int injuryQuarters(const Player& p) {
   for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) v = 10 * v + (t[i] - '0');
   return negative ? -v : v;
 }
-void addStat(GameState& g, int side, int player, int index, int amount);
-void recordLongest(GameState& g, int side, int player, int index, int value);
+// Adds to the team's statistic and, for a player 1..50, to his (players keep 1..80).
+inline void addStat(GameState& g, int side, int player, int index, int amount) {
+  Side& s = g.side[side];
+  if (player >= 1 && player <= kRosterSize && index <= kPlayerStatCount)
+    s.roster[player].stats[index] += amount;
+  s.stats[index] += amount;
+}
+inline void recordLongest(GameState& g, int side, int player, int index, int value) {
+  Side& s = g.side[side];
+  if (player >= 1 && player <= kRosterSize) {
+    int& p = s.roster[player].stats[index];
+    p = std::max(p, value);
+  }
+  s.stats[index] = std::max(s.stats[index], value);
+}
 void exchangeSides(GameState& g);      // offense and defense change; ball on is left to the caller
 void startNewSeries(GameState& g);
 void keepInField(GameState& g);

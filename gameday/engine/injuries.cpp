@@ -74,8 +74,8 @@ void moveInjuredDown(GameState& s) {
     int q[kRosterSize + 1];
     for (int i = 1; i <= kRosterSize; ++i) q[i] = quarters(side, i);
     for (const auto& grp : kGroups) {
-      bool injured = false;
-      for (int i = grp[0]; i <= grp[1]; ++i) injured = injured || q[i] >= 1;
+      int injured = 0;   // counted without a branch per player
+      for (int i = grp[0]; i <= grp[1]; ++i) injured |= q[i] >= 1;
       if (!injured) continue;
       for (int i = grp[0]; i <= grp[1]; ++i)
         for (int k = i + 1; k <= grp[1]; ++k)

@@ -165,11 +165,8 @@ void refresh(Game& g) {
 
 const std::string& joinText(std::initializer_list<std::string_view> parts) {
   thread_local std::string text;
-  size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  text.resize(size);
-  char* out = text.data();
-  for (std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
+  text.clear();
+  for (std::string_view part : parts) text += part;
   return text;
 }
 

@@ -128,8 +128,8 @@ void fumble(Game& g, int kind) {
     const int r = looseBallAdvance(g);
     s.ballOn += r;
     p.yards = r;
-    sayText(g, joinText({s.side[s.offense].roster[p.ballCarrier].name, signPlace(r),
-                         " yard (own) fumble return"}));
+    sayText(g, {s.side[s.offense].roster[p.ballCarrier].name, signPlace(r),
+                         " yard (own) fumble return"});
     addStat(s, s.offense, p.ballCarrier, stat::OwnFumblesRecovered, 1);
     addStat(s, s.offense, p.ballCarrier, stat::FumbleReturnYards, r);
     recordLongest(s, s.offense, p.ballCarrier, stat::LongFumbleReturn, r);
@@ -148,8 +148,8 @@ void fumble(Game& g, int kind) {
   exchangeSides(s);
   s.ballOn = 100 - s.ballOn;
   const int r = opponentReturnYards(g, 5984);
-  sayText(g, joinText({s.side[s.offense].roster[p.ballCarrier].name, signPlace(r),
-                       " yard (opp) fumble return"}));
+  sayText(g, {s.side[s.offense].roster[p.ballCarrier].name, signPlace(r),
+                       " yard (opp) fumble return"});
   s.ballOn += r;
   if (s.ballOn < 100) s.yardsToGoal = 100 - s.ballOn;
   addStat(s, s.offense, p.ballCarrier, stat::OpponentFumblesRecovered, 1);

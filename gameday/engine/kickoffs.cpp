@@ -144,8 +144,8 @@ void kickoff(Game& g, int spot) {
   }
   s.kickDistance = distance;
   s.ballOn = 100 - distance - spot;
-  logText(g, joinText({s.side[kicking].roster[s.kicker].name, " kicks", signPlace(distance),
-                       " yards"}));
+  logText(g, {s.side[kicking].roster[s.kicker].name, " kicks", signPlace(distance),
+                       " yards"});
 
   const bool onside = type == 'O';
   if (onside && g.u(7) == 1) {
@@ -204,8 +204,8 @@ void kickoff(Game& g, int spot) {
   addStat(s, s.offense, returner, stat::KickoffReturns, 1);
   addStat(s, s.offense, returner, stat::KickoffReturnYards, yards);
   recordLongest(s, s.offense, returner, stat::LongKickoffReturn, yards);
-  sayText(g, joinText({s.side[s.offense].roster[returner].name, signPlace(yards),
-                       " yard Kickoff Return"}));
+  sayText(g, {s.side[s.offense].roster[returner].name, signPlace(yards),
+                       " yard Kickoff Return"});
   p.seconds = lf::round_half_even(yards / 10.0 + g.u(5) + 4);
   p.fumbleChance = 58;
   if (s.ballOn < 100) {

@@ -58,12 +58,12 @@ void sackLoss(Game& g, bool sackHuddle) {
   GameState& s = g.s;
   Play& p = s.play;
   keepInField(s);
-  sayText(g, joinText({name(s, s.defense, p.sacker), " sacks ", name(s, s.offense, p.passer),
-                       " for ", std::to_string(-p.yards), " yard loss"}));
+  sayText(g, {name(s, s.defense, p.sacker), " sacks ", name(s, s.offense, p.passer),
+                       " for ", std::to_string(-p.yards), " yard loss"});
   p.seconds = lf::round_half_even(7 + g.u(5) + std::abs(p.yards) / 10.0);
   if (sackHuddle) p.huddleSeconds = 12;
   p.tackler = p.sacker;
-  logText(g, joinText({"Tackle by ", name(s, s.defense, p.sacker)}));
+  logText(g, {"Tackle by ", name(s, s.defense, p.sacker)});
   sackCheck(g);
 }
 
@@ -285,8 +285,8 @@ void incompletePass(Game& g) {
   p.yards = 0;
   p.seconds = g.u(3) + p.depth + 1 + (p.depth == 1 ? 2 : 0);
   p.huddleSeconds = 0;
-  sayText(g, joinText({"Incomplete pass by ", name(s, s.offense, p.passer)}));
-  logText(g, joinText({"Intended for ", name(s, s.offense, p.ballCarrier)}));
+  sayText(g, {"Incomplete pass by ", name(s, s.offense, p.passer)});
+  logText(g, {"Intended for ", name(s, s.offense, p.ballCarrier)});
   p.fumble = false;
   if (s.ballOn < 99 && g.u(15) == 1)
     penalty(g, p.depth <= 2 ? "03.21." : "03.03.03.03.21.21.21.21.22.22.23.");
@@ -363,9 +363,9 @@ void interception(Game& g) {
   startNewSeries(s);
   p.seconds = lf::round_half_even(5 + g.u(5) + d / 10.0 + ret / 10.0);
   p.huddleSeconds = 0;
-  logText(g, joinText({"Intercepted (", std::to_string(d), " yards downfield)"}));
-  sayText(g, joinText({name(s, s.offense, interceptor), signPlace(ret),
-                       " yard Interception return"}));
+  logText(g, {"Intercepted (", std::to_string(d), " yards downfield)"});
+  sayText(g, {name(s, s.offense, interceptor), signPlace(ret),
+                       " yard Interception return"});
   if (s.ballOn <= 0) touchback(g);
   if (s.ballOn < 100) s.yardsToGoal = 100 - s.ballOn;
   addStat(s, s.defense, p.passer, stat::PassAttempts, 1);
@@ -445,14 +445,14 @@ void completion(Game& g) {
   p.yards = yards;
   if (s.ballOn < 90) p.yards += p.depth - 1;
   keepInField(s);
-  sayText(g, joinText({name(s, s.offense, p.ballCarrier), " ", std::to_string(p.yards),
-                       " yard pass from ", name(s, s.offense, p.passer)}));
+  sayText(g, {name(s, s.offense, p.ballCarrier), " ", std::to_string(p.yards),
+                       " yard pass from ", name(s, s.offense, p.passer)});
   p.seconds = lf::round_half_even(5 + g.u(5) + std::abs(p.yards) / 10.0);
   const bool td = s.ballOn + p.yards >= 100;
   if (td) p.touchdown = true;
   if (!td) {
     chooseTackler(g, 2);
-    logText(g, joinText({"Tackle by ", name(s, s.defense, p.tackler)}));
+    logText(g, {"Tackle by ", name(s, s.defense, p.tackler)});
   }
   ballSecurityCheck(g);
   if (!p.fumble) {

@@ -221,7 +221,7 @@ void punt(Game& g) {
   }
   distance = std::min(distance, 100 - s.ballOn);
   s.puntDistance = distance;
-  logText(g, joinText({name(s, s.offense, s.punter), " punts", signPlace(distance), " yards"}));
+  logText(g, {name(s, s.offense, s.punter), " punts", signPlace(distance), " yards"});
   addStat(s, s.offense, s.punter, stat::Punts, 1);
   addStat(s, s.offense, s.punter, stat::PuntYards, distance);
   recordLongest(s, s.offense, s.punter, stat::LongPunt, distance);

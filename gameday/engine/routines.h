@@ -29,12 +29,11 @@ bool computerCoaches(const GameState& s, int side);
 int sign(int v);
 inline int pow2(int exp) { return exp <= 0 ? 1 : 1 << exp; }
 
-// Texts and logs.
-// The parts joined in one buffer reused from text to text: play texts are built at every
-// snap and only the event line keeps them. The result lives until the next call.
-const std::string& joinText(std::initializer_list<std::string_view> parts);
+// Texts and logs. A text of several parts is put together in the event line itself.
 void logText(Game& g, std::string_view text);   // print a play text
+void logText(Game& g, std::initializer_list<std::string_view> parts);
 void sayText(Game& g, std::string_view text);   // print it and make it the play text
+void sayText(Game& g, std::initializer_list<std::string_view> parts);
 void scoringLine(Game& g, std::string_view text);
 void refresh(Game& g);
 void startEventLineWithCalls(Game& g);

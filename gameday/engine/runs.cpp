@@ -161,12 +161,12 @@ void runOutcome(Game& g) {
   p.conversionMode = stat::RushTd;
   p.firstDownKind = 1;
   const Side& off = s.side[s.offense];
-  sayText(g, joinText({off.roster[p.ballCarrier].name, " ", std::to_string(p.yards), " yard run"}));
+  sayText(g, {off.roster[p.ballCarrier].name, " ", std::to_string(p.yards), " yard run"});
   const bool td = s.ballOn + p.yards >= 100;
   if (td) p.touchdown = true;
   if (!td) {
     chooseTackler(g, 1);
-    logText(g, joinText({"Tackle by ", s.side[s.defense].roster[p.tackler].name}));
+    logText(g, {"Tackle by ", s.side[s.defense].roster[p.tackler].name});
   }
   ballSecurityCheck(g);
   if (!p.fumble) penalty(g, "");

@@ -116,32 +116,49 @@ ScoreboardView scoreboardView(const GameState& g) {
 
 // Logs of the game.
 
-void logText(Game& g, std::string_view text) {
-  GameState& s = g.s;
-  if (!s.eventLineOpen) {
-    std::string line;
-    if (!s.spareLines.empty()) {
-      line = std::move(s.spareLines.back());
-      s.spareLines.pop_back();
-      line.clear();
-    }
-    line.reserve(text.size() + 128);
-    appendEventPrefix(line, s);
-    line += text;
-    s.events.push_back(std::move(line));
-    s.eventLineOpen = true;
-  } else {
-    std::string& line = s.events.back();
-    line += ". ";
-    line += text;
+namespace {
+
+// The event line of this snap: opened with its prefix by the first text, the
+// following texts joined to it by ". ".
+std::string& eventLine(GameState& s) {
+  if (s.eventLineOpen) return s.events.back() += ". ";
+  std::string line;
+  if (!s.spareLines.empty()) {
+    line = std::move(s.spareLines.back());
+    s.spareLines.pop_back();
+    line.clear();
   }
-  g.seam.playText(s, text);
+  line.reserve(160);
+  appendEventPrefix(line, s);
+  s.events.push_back(std::move(line));
+  s.eventLineOpen = true;
+  return s.events.back();
 }
 
-void sayText(Game& g, std::string_view text) {
-  g.s.play.text.assign(text);
-  logText(g, text);
+// Appends the parts to the line and returns the text they make, a view of the line:
+// play texts are put together right where the log keeps them.
+std::string_view appendParts(std::string& line, std::initializer_list<std::string_view> parts) {
+  const size_t start = line.size();
+  for (std::string_view part : parts) line += part;
+  return std::string_view(line).substr(start);
 }
+
+}  // namespace
+
+void logText(Game& g, std::initializer_list<std::string_view> parts) {
+  const std::string_view text = appendParts(eventLine(g.s), parts);
+  g.seam.playText(g.s, text);
+}
+
+void logText(Game& g, std::string_view text) { logText(g, {text}); }
+
+void sayText(Game& g, std::initializer_list<std::string_view> parts) {
+  const std::string_view text = appendParts(eventLine(g.s), parts);
+  g.s.play.text.assign(text);
+  g.seam.playText(g.s, text);
+}
+
+void sayText(Game& g, std::string_view text) { sayText(g, {text}); }
 
 void scoringLine(Game& g, std::string_view text) {
   GameState& s = g.s;
@@ -163,19 +180,12 @@ void refresh(Game& g) {
   g.seam.refreshScoreboard(g.s);
 }
 
-const std::string& joinText(std::initializer_list<std::string_view> parts) {
-  thread_local std::string text;
-  text.clear();
-  for (std::string_view part : parts) text += part;
-  return text;
-}
-
 void startEventLineWithCalls(Game& g) {
   const Play& p = g.s.play;
   const int row = 9 * (p.group - 1) + p.number;
   const std::string& offence = g.t.offensivePlayTitles[std::clamp(row, 1, 27)];
   const std::string& defence = g.t.defensivePlayTitles[std::clamp(p.defensivePlay, 1, 25)];
-  logText(g, joinText({offence, " vs ", defence}));
+  logText(g, {offence, " vs ", defence});
 }
 
 std::string conversionCaption(const GameState& s) {

@@ -25,12 +25,12 @@ TEST_F(EngineTest, EventLinePrefixAndJoinedTexts) {
   EXPECT_EQ(s.events.back(), " 1   0:00  EAS  100  Plunge vs Pass. A Runner 3 yard run. Tackle by A Tackler");
 }
 
-TEST_F(EngineTest, JoinedPlayTextsSurviveTheNextJoin) {
+TEST_F(EngineTest, TextsOfSeveralPartsJoinTheEventLineAndThePlayTextKeepsItsOwn) {
   s.eventLineOpen = false;
   run({}, [](fb::Game& g) {
-    fb::logText(g, fb::joinText({"Long Bomb", " vs ", "Prevent"}));
-    fb::sayText(g, fb::joinText({"A Receiver", " ", std::to_string(-4), " yard pass from ", "A Passer"}));
-    fb::logText(g, fb::joinText({"Tackle by ", "B"}));
+    fb::logText(g, {"Long Bomb", " vs ", "Prevent"});
+    fb::sayText(g, {"A Receiver", " ", std::to_string(-4), " yard pass from ", "A Passer"});
+    fb::logText(g, {"Tackle by ", "B"});
   });
   EXPECT_EQ(s.play.text, "A Receiver -4 yard pass from A Passer");
   const std::string& line = s.events.back();

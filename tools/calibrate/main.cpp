@@ -2,7 +2,6 @@
 // computer coaching every game, and sets the league averages per team and game beside the
 // bands of real pro football. Exits 1 when a figure is outside its band.
 //   calibrate [--seasons K] [--seed S] [--data D]
-#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -27,8 +26,10 @@ constexpr const char* Usage = "usage: calibrate [--seasons K] [--seed S] [--data
 
 struct Options {
     long long seasons = 20;
-    uint64_t seed = static_cast<uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    // A fixed seed by default: two runs differ only by what was changed in the data, and
+    // the home-win share (about 52.3 %, a point from its floor) does not pass or fail by
+    // chance from run to run. --seed gives other samples.
+    uint64_t seed = 2026;
     fs::path data = CALIBRATE_DATA_DIR;
 };
 

@@ -81,6 +81,15 @@ void firstDownBookkeeping(Game& g, bool print) {
   p.firstDownKind = 0;
 }
 
+void startScrimmagePlay(Game& g, int huddleSeconds) {
+  GameState& s = g.s;
+  if (s.down == 3) addStat(s, s.offense, 0, stat::ThirdDownAttempts, 1);
+  if (s.down == 4) addStat(s, s.offense, 0, stat::FourthDownAttempts, 1);
+  s.play.huddleSeconds = huddleSeconds;
+  s.play.downAtSnap = s.down;
+  startEventLineWithCalls(g);
+}
+
 void downAndDistance(Game& g) {
   GameState& s = g.s;
   Play& p = s.play;

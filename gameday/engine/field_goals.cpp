@@ -56,28 +56,9 @@ void fieldGoal(Game& g) {
   const Band& band = bandFor(distance);
 
   if (s.ballOn < 91 && g.u(50) < 3) {
-    const int limit = g.u(2) == s.blockSide ? 75 : 50;
-    int y = 15;
-    std::string foul = "Roughing the Kicker";
-    if (s.ballOn > 70 || g.u(100) < limit) {
-      y = 5;
-      foul = "Running into Kicker";
-    } else {
-      s.yardsToGo = 0;
-    }
-    logText(g, foul);
-    p.yards = 0;
-    s.ballOn += y;
-    s.yardsToGo -= y;
-    if (s.yardsToGo < 1) {
-      startNewSeries(s);
-      addStat(s, s.offense, 0, stat::FirstDownsBase + 3, 1);
-    }
-    addStat(s, s.defense, 0, stat::Penalties, 1);
-    addStat(s, s.defense, 0, stat::PenaltyYards, y);
+    foulOnKicker(g, g.u(2) == s.blockSide ? 75 : 50);
     p.text = "Kicking Penalty";
     p.firstDownKind = 3;
-    p.firstDownClock = true;
     p.seconds = lf::round_half_even(g.u(2) + 2 + distance / 15.0);
     runClock(g);
     return;

@@ -217,11 +217,7 @@ int passRush(Game& g, int receiver) {
 void passPlay(Game& g) {
   GameState& s = g.s;
   Play& p = s.play;
-  if (s.down == 3) addStat(s, s.offense, 0, stat::ThirdDownAttempts, 1);
-  if (s.down == 4) addStat(s, s.offense, 0, stat::FourthDownAttempts, 1);
-  p.huddleSeconds = 29;
-  p.downAtSnap = s.down;
-  startEventLineWithCalls(g);
+  startScrimmagePlay(g, 29);
   Side& off = s.side[s.offense];
   p.passer = off.lineup[1];
   const int play = 10 * p.group + p.number;

@@ -77,6 +77,31 @@ void blockedPunt(Game& g) {
 
 }  // namespace
 
+void foulOnKicker(Game& g, int limit) {
+  GameState& s = g.s;
+  Play& p = s.play;
+  int y = 15;
+  std::string_view foul = "Roughing the Kicker";
+  if (s.ballOn > 70 || g.u(100) < limit) {
+    y = 5;
+    foul = "Running into Kicker";
+  } else {
+    s.yardsToGo = 0;
+  }
+  logText(g, foul);
+  p.yards = 0;
+  s.ballOn += y;
+  s.yardsToGo -= y;
+  if (s.yardsToGo < 1) {
+    p.firstDownKind = 3;
+    startNewSeries(s);
+    addStat(s, s.offense, 0, stat::FirstDownsBase + 3, 1);
+  }
+  addStat(s, s.defense, 0, stat::Penalties, 1);
+  addStat(s, s.defense, 0, stat::PenaltyYards, y);
+  p.firstDownClock = true;
+}
+
 void fakeKick(Game& g, int kind, int carrier, int extraSeconds) {
   GameState& s = g.s;
   Play& p = s.play;
@@ -134,26 +159,7 @@ void punt(Game& g) {
   p.seconds = 8;
 
   if (g.u(6) <= s.puntDefense) {
-    int y = 15;
-    std::string foul = "Roughing the Kicker";
-    if (s.ballOn > 70 || g.u(100) < (s.puntDefense == 1 ? 75 : 50)) {
-      y = 5;
-      foul = "Running into Kicker";
-    } else {
-      s.yardsToGo = 0;
-    }
-    logText(g, foul);
-    p.yards = 0;
-    s.ballOn += y;
-    s.yardsToGo -= y;
-    if (s.yardsToGo < 1) {
-      p.firstDownKind = 3;
-      startNewSeries(s);
-      addStat(s, s.offense, 0, stat::FirstDownsBase + 3, 1);
-    }
-    addStat(s, receiving, 0, stat::Penalties, 1);
-    addStat(s, receiving, 0, stat::PenaltyYards, y);
-    p.firstDownClock = true;
+    foulOnKicker(g, s.puntDefense == 1 ? 75 : 50);
     kickingPenaltyClock(g);
     return;
   }

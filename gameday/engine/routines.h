@@ -81,6 +81,8 @@ void penalty(Game& g, std::string_view list);
 bool computerAcceptsPenalty(const GameState& s, bool defenseDecides, int y);
 
 // Down, distance and clock.
+// A run or pass is snapped: third and fourth down attempts, the huddle, the event line.
+void startScrimmagePlay(Game& g, int huddleSeconds);
 void downAndDistance(Game& g);
 void firstDownBookkeeping(Game& g, bool print);
 void runClock(Game& g);                           // runs play.seconds, then sets it 0
@@ -103,6 +105,9 @@ int chooseReturner(Game& g, int sideNo, int k, int fallbackBase, int fallbackRan
 // Fakes of punts and field goals. kind: 1 pass completed, 2 incomplete,
 // 3 intercepted, 4 run by `carrier`, 5 `carrier` tackled behind the line.
 void fakeKick(Game& g, int kind, int carrier, int extraSeconds);
+// Roughing the kicker (15 yards and a first down) or running into him (5 yards; always
+// beyond the 30, else when uniform 1..100 is below `limit`), charged to the defence.
+void foulOnKicker(Game& g, int limit);
 void fieldGoal(Game& g);
 void touchdown(Game& g);
 // The Extrapt form: a conversion choice ('D' or 'S') after a touchdown, or

@@ -85,11 +85,7 @@ int runGain(Game& g, const TablePair& pair, int runType, int m) {
 void runYardage(Game& g) {
   GameState& s = g.s;
   Play& p = s.play;
-  if (s.down == 3) addStat(s, s.offense, 0, stat::ThirdDownAttempts, 1);
-  if (s.down == 4) addStat(s, s.offense, 0, stat::FourthDownAttempts, 1);
-  p.huddleSeconds = 31;
-  p.downAtSnap = s.down;
-  startEventLineWithCalls(g);
+  startScrimmagePlay(g, 31);
   const int play = p.number;
   int type = play == 1 ? 1 : play <= 3 ? 2 : play <= 5 ? 3 : play == 6 ? g.u(3) : 5;
   p.runType = type;

@@ -109,31 +109,26 @@ Tables loadTables(const std::filesystem::path& dir) {
       for (int i = 1; i <= 30; ++i) t.screenChart[i][edge + 3] = f.number(false);
   }
   t.scramble = cumulative(dir, "qbscram.dat", -1, 41, true);
-  const auto runPair = [&](const char* s, const char* l) {
+  // Short table 1..shortLast, long table -2..longLast.
+  const auto pair = [&](const char* s, const char* l, int shortLast, int longLast) {
     TablePair p;
-    p.shortTable = cumulative(dir, s, 1, 35, true);
-    p.longTable = cumulative(dir, l, -2, 47, true);
+    p.shortTable = cumulative(dir, s, 1, shortLast, true);
+    p.longTable = cumulative(dir, l, -2, longLast, true);
     return p;
   };
-  t.fbPlunge = runPair("fbpp.dat", "fbppyds.dat");
-  t.hbPlunge = runPair("hbpp.dat", "hbppyds.dat");
-  t.qbPlunge = runPair("qbpp.dat", "qbppyds.dat");
-  t.fbOffTackle = runPair("fbot.dat", "fbotyds.dat");
-  t.hbOffTackle = runPair("hbot.dat", "hbotyds.dat");
-  t.qbOffTackle = runPair("qbot.dat", "qbotyds.dat");
-  t.fbEndRun = runPair("fber.dat", "fberyds.dat");
-  t.hbEndRun = runPair("hber.dat", "hberyds.dat");
-  t.qbEndRun = runPair("qber.dat", "qberyds.dat");
-  const auto quickPair = [&](const char* s, const char* l) {
-    TablePair p;
-    p.shortTable = cumulative(dir, s, 1, 30, true);
-    p.longTable = cumulative(dir, l, -2, 46, true);
-    return p;
-  };
-  t.wrQuick = quickPair("wrqk.dat", "wrqkyds.dat");
-  t.teQuick = quickPair("teqk.dat", "teqkyds.dat");
-  t.hbQuick = quickPair("hbqk.dat", "hbqkyds.dat");
-  t.fbQuick = quickPair("fbqk.dat", "fbqkyds.dat");
+  t.fbPlunge = pair("fbpp.dat", "fbppyds.dat", 35, 47);
+  t.hbPlunge = pair("hbpp.dat", "hbppyds.dat", 35, 47);
+  t.qbPlunge = pair("qbpp.dat", "qbppyds.dat", 35, 47);
+  t.fbOffTackle = pair("fbot.dat", "fbotyds.dat", 35, 47);
+  t.hbOffTackle = pair("hbot.dat", "hbotyds.dat", 35, 47);
+  t.qbOffTackle = pair("qbot.dat", "qbotyds.dat", 35, 47);
+  t.fbEndRun = pair("fber.dat", "fberyds.dat", 35, 47);
+  t.hbEndRun = pair("hber.dat", "hberyds.dat", 35, 47);
+  t.qbEndRun = pair("qber.dat", "qberyds.dat", 35, 47);
+  t.wrQuick = pair("wrqk.dat", "wrqkyds.dat", 30, 46);
+  t.teQuick = pair("teqk.dat", "teqkyds.dat", 30, 46);
+  t.hbQuick = pair("hbqk.dat", "hbqkyds.dat", 30, 46);
+  t.fbQuick = pair("fbqk.dat", "fbqkyds.dat", 30, 46);
   t.qbShort = cumulative(dir, "qbshort.dat", 1, 23, true);
   t.qbLong = cumulative(dir, "qblong.dat", 1, 23, true);
   t.hbOption = cumulative(dir, "hboption.dat", 1, 23, false);

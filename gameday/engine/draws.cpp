@@ -34,8 +34,4 @@ int weatherFactor(Game& g) {
   return q;
 }
 
-int luck(Game& g, int side, int player, int k, int n) {
-  return sign(rating(g.s, side, player, k) - g.u(n));
-}
-
 }  // namespace fb

@@ -51,13 +51,6 @@ int runnerPlace(int r, int f, int backs, int wides) {
 
 }  // namespace
 
-bool computerCoaches(const GameState& s, int side) {
-  return s.coachControl == 3 || s.coachControl == side;
-}
-
-int sign(int v) { return (v > 0) - (v < 0); }
-
-
 void fillRunPlayWeights(GameState& s) {
   for (int side = 1; side <= 2; ++side)
     for (int i = 1; i <= 6; ++i) s.side[side].runPlayWeights[i] = 5;

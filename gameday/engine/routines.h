@@ -25,8 +25,10 @@ struct Game {
 // Raised when END is typed: the game stops at once and nothing is saved.
 struct GameAbandoned {};
 
-bool computerCoaches(const GameState& s, int side);
-int sign(int v);
+inline bool computerCoaches(const GameState& s, int side) {
+  return s.coachControl == 3 || s.coachControl == side;
+}
+inline int sign(int v) { return (v > 0) - (v < 0); }
 inline int pow2(int exp) { return exp <= 0 ? 1 : 1 << exp; }
 
 // Texts and logs. A text of several parts is put together in the event line itself.
@@ -41,7 +43,9 @@ std::string conversionCaption(const GameState& s);
 
 // Draw helpers over the state.
 int weatherFactor(Game& g);
-int luck(Game& g, int side, int player, int k, int n = 5);
+inline int luck(Game& g, int side, int player, int k, int n = 5) {
+  return sign(rating(g.s, side, player, k) - g.u(n));
+}
 int returnLookup(Game& g, const Cumulative& table, int side, int player, int k);
 int ownReturnYards(Game& g);                      // the own-return / loose-ball table
 int looseBallAdvance(Game& g);                    // own-return table, kept in the field

@@ -87,7 +87,10 @@ protected:
                                              "' --name TEST --teams 8 --title 'Test League' --seed 7 2>&1");
         ASSERT_TRUE(made.ok) << made.text;
     }
-    void TearDown() override { uitest::killStartedPrograms(); }
+    void TearDown() override {
+        uitest::killStartedPrograms();
+        uitest::killProgramsIn(programs.path);   // a lobby the last game started as it ended
+    }
 
     int playedGames() const {
         int played = 0;

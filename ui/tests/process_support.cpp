@@ -42,6 +42,20 @@ void copyPrograms(const std::filesystem::path& binDir, const std::filesystem::pa
         std::filesystem::copy_file(binDir / name, dir / name, std::filesystem::copy_options::overwrite_existing);
 }
 
+void killProgramsIn(const std::filesystem::path& dir) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::canonical(dir, error);
+    if (error) return;
+    const std::string prefix = folder.string() + "/";
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const long long pid = std::atoll(entry.path().filename().c_str());
+        if (pid <= 0 || pid == getpid()) continue;
+        std::error_code unreadable;
+        const std::filesystem::path exe = std::filesystem::read_symlink(entry.path() / "exe", unreadable);
+        if (!unreadable && exe.string().starts_with(prefix)) kill(static_cast<pid_t>(pid), SIGKILL);
+    }
+}
+
 void writeStandIn(const std::filesystem::path& dir, const std::string& name) {
     const auto file = dir / name;
     std::ofstream(file) << "#!/bin/sh\npwd > \"started-" << name << ".tmp\" && mv \"started-" << name

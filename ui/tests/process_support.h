@@ -17,6 +17,10 @@ void usePrivateRuntimeDir();
 void copyPrograms(const std::filesystem::path& binDir, const std::filesystem::path& dir,
                   const std::vector<std::string>& names);
 
+// Kills every process running a program copied into dir: programs started by the programs
+// under test (gameday starts lobby as it ends) are not children of the test.
+void killProgramsIn(const std::filesystem::path& dir);
+
 // A stand-in program: when started it writes its working directory to "started-<name>" there.
 void writeStandIn(const std::filesystem::path& dir, const std::string& name);
 
